@@ -1,0 +1,52 @@
+#include "app/game.h"
+
+#include "input/keyboard.h"
+#include "loop/gravity.h"
+#include "loop/mainloop.h"
+#include "loop/startup.h"
+#include "ui/commands.h"
+
+void game::Form_Activate() {
+  if (started_) return;
+  started_ = true;
+  startup(g_, w_);
+  startpiece(g_, w_);
+  framepass(g_, w_);
+}
+
+void game::Form_Resize() {
+  g_.lastview = -982;
+  if (started_) afteryield(g_, w_);
+}
+
+void game::Form_Unload() { w_.quit(); }
+
+void game::Form_KeyDown(int keycode) {
+  if (!started_) return;
+  ::Form_KeyDown(g_, w_.drawing(), keycode);
+  afteryield(g_, w_);
+}
+
+void game::Timer1_Timer() {
+  if (!started_) return;
+  ::Timer1_Timer(g_);
+  afteryield(g_, w_);
+}
+
+void game::menu_Click(menuitem item) {
+  if (!started_) return;
+  ::menu_Click(g_, w_, item);
+  afteryield(g_, w_);
+}
+
+void game::button_Click(control c) {
+  if (!started_) return;
+  ::button_Click(g_, w_, c);
+  afteryield(g_, w_);
+}
+
+void game::text_Change(control c) {
+  if (!started_) return;
+  ::text_Change(g_, w_, c);
+  afteryield(g_, w_);
+}

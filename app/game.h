@@ -1,0 +1,25 @@
+#pragma once
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// Wires the window's events to the game: each handler acts on the shared state, then the main loop
+// takes its turn (restart, landing, the next frame).
+class game : public events {
+ public:
+  game(gamestate& g, window& w) : g_(g), w_(w) {}
+
+  void Form_Activate() override;
+  void Form_Resize() override;
+  void Form_Unload() override;
+  void Form_KeyDown(int keycode) override;
+  void Timer1_Timer() override;
+  void menu_Click(menuitem item) override;
+  void button_Click(control c) override;
+  void text_Change(control c) override;
+
+ private:
+  gamestate& g_;
+  window& w_;
+  bool started_ = false;
+};

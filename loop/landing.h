@@ -1,0 +1,11 @@
+#pragma once
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// Fixes the landed piece into the well, clears full layers and scores, and ends the game when the
+// piece never left its spawn row.
+void landing(gamestate& g, window& w);
+
+// Game over: the game-over title, the kind of game kept in savedgametype, "New Shape" disabled.
+void gameoversteps(gamestate& g, window& w);

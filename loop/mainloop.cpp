@@ -1,0 +1,58 @@
+#include "loop/mainloop.h"
+
+#include "loop/landing.h"
+#include "loop/title.h"
+#include "model/colors.h"
+#include "model/generate.h"
+#include "model/spawn.h"
+#include "render/drawscene.h"
+
+namespace {
+
+// A new game takes the difficulty and the kind of game from the check marks; the last checked
+// kind wins and none checked keeps the current one.
+void readplayoptions(gamestate& g, const window& w) {
+  g.difficulty = 0;
+  if (w.checked(menuitem::two)) g.difficulty = 1;
+  if (w.checked(menuitem::three)) g.difficulty = 2;
+  if (w.checked(menuitem::regular)) g.gametype = gametypes::regular;
+  if (w.checked(menuitem::hard)) g.gametype = gametypes::hard;
+  if (w.checked(menuitem::classic)) g.gametype = gametypes::easy;
+  if (w.checked(menuitem::allsizes)) g.gametype = gametypes::allsizes;
+  if (w.checked(menuitem::holeinone)) g.gametype = gametypes::holeinone;
+  g.savedgametype = g.gametype;
+}
+
+}  // namespace
+
+void startpiece(gamestate& g, window& w) {
+  if (g.restart == 1 && g.shapeonly == 0) readplayoptions(g, w);
+  g.shapeonly = 0;
+  g.restart = 0;
+  g.lastview = -1;
+  // The whole grid, not just the current well: a well narrowed since must keep no stale cube.
+  g.piece.clear();
+  colorrule(g);
+  generatepiece(g);
+  spawnpiece(g);
+  g.redraw = 1;
+}
+
+void framepass(gamestate& g, window& w) {
+  if (g.view != g.lastview || g.redraw == 1) {
+    g.redraw = 0;
+    drawscene(g, w.drawing());
+  }
+  g.lastview = g.view;
+  updatetitle(g, w);
+}
+
+void afteryield(gamestate& g, window& w) {
+  if (g.restart == 1) {
+    startpiece(g, w);
+  } else if (g.landed == 1) {
+    landing(g, w);
+    startpiece(g, w);
+  }
+  framepass(g, w);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// The window's own caption, shown until the first title update.
+inline constexpr const char* windowcaption = "Vovov Kubrix 3d - By Vendrisalo (Age 20)";
+
+// The difficulty as the title names it.
+std::string difficultyword(int difficulty);
+
+// The status line of a running game; empty for a game type that has none.
+std::string playtitle(const gamestate& g);
+
+// The status line after game over, for the kind of game that was played.
+std::string gameovertitle(const gamestate& g);
+
+// Once per frame: rewrites the title when the score has changed since it was last shown.
+void updatetitle(gamestate& g, window& w);

@@ -1,0 +1,219 @@
+#include "platform/qt/qtwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <chrono>
+
+#include "platform/keys.h"
+
+canvas::canvas(qtsurface& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int canvas::keycode(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::enter;
+  if (key == Qt::Key_Left) return keys::left;
+  if (key == Qt::Key_Up) return keys::up;
+  if (key == Qt::Key_Right) return keys::right;
+  if (key == Qt::Key_Down) return keys::down;
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt's letter codes are 65..90
+  return 0;
+}
+
+void canvas::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, picture_.image());
+}
+
+void canvas::resizeEvent(QResizeEvent*) {
+  picture_.setsize(width(), height());
+  if (onresize) onresize();
+}
+
+void canvas::keyPressEvent(QKeyEvent* event) {
+  const int code = keycode(*event);
+  if (code == 0 || !onkey) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  onkey(code);
+}
+
+qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controldef>& controls) {
+  setWindowTitle(QString::fromUtf8("Vovov Kubrix 3d - By Vendrisalo (Age 20)"));
+  area_ = new canvas(picture_, this);
+  setCentralWidget(area_);
+  for (const menudef& def : menus) addmenu(menuBar(), def);
+  for (const controldef& def : controls) addcontrol(def);
+
+  area_->onkey = [this](int code) { deliver([code](events& e) { e.Form_KeyDown(code); }); };
+  area_->onresize = [this] { deliver([](events& e) { e.Form_Resize(); }); };
+
+  timer1_.setInterval(1000);
+  QObject::connect(&timer1_, &QTimer::timeout, this,
+                   [this] { deliver([](events& e) { e.Timer1_Timer(); }); });
+  timer1_.start();
+
+  // The drawing area is designed at 500 x 554 pixels.
+  resize(500, 554 + menuBar()->sizeHint().height());
+  area_->setFocus();
+}
+
+void qtwindow::addmenu(QWidget* parent, const menudef& def) {
+  auto* bar = qobject_cast<QMenuBar*>(parent);
+  auto* menu = qobject_cast<QMenu*>(parent);
+  if (!def.children.empty() || def.id == menuitem::none) {
+    QMenu* sub = bar ? bar->addMenu(QString::fromStdString(def.caption))
+                     : menu->addMenu(QString::fromStdString(def.caption));
+    for (const menudef& child : def.children) addmenu(sub, child);
+    return;
+  }
+  QAction* action = menu->addAction(QString::fromStdString(def.caption));
+  action->setCheckable(def.checkable);
+  action->setChecked(def.checked);
+  const menuitem id = def.id;
+  QObject::connect(action, &QAction::triggered, this, [this, id, action] {
+    // The game sets every check mark itself; undo Qt's own toggle first.
+    if (action->isCheckable()) action->setChecked(!action->isChecked());
+    deliver([id](events& e) { e.menu_Click(id); });
+  });
+  actions_[id] = action;
+}
+
+void qtwindow::addcontrol(const controldef& def) {
+  QWidget* widget = nullptr;
+  const QString caption = QString::fromStdString(def.caption);
+  const control id = def.id;
+  switch (def.kind) {
+    case controlkind::label: {
+      auto* label = new QLabel(caption, area_);
+      label->setStyleSheet(QString("color: #%1; background: transparent;")
+                               .arg(QColor(def.color & 0xFF, (def.color >> 8) & 0xFF,
+                                           (def.color >> 16) & 0xFF)
+                                        .name()
+                                        .mid(1)));
+      label->setWordWrap(true);
+      widget = label;
+      break;
+    }
+    case controlkind::textfield: {
+      auto* field = new QLineEdit(caption, area_);
+      QObject::connect(field, &QLineEdit::textEdited, this,
+                       [this, id] { deliver([id](events& e) { e.text_Change(id); }); });
+      widget = field;
+      break;
+    }
+    case controlkind::button: {
+      auto* button = new QPushButton(caption, area_);
+      button->setFocusPolicy(Qt::NoFocus);
+      QObject::connect(button, &QPushButton::clicked, this,
+                       [this, id] { deliver([id](events& e) { e.button_Click(id); }); });
+      widget = button;
+      break;
+    }
+  }
+  widget->setGeometry(def.left, def.top, def.width, def.height);
+  if (def.kind == controlkind::label) widget->adjustSize();
+  widget->hide();
+  controls_[id] = widget;
+}
+
+void qtwindow::deliver(const std::function<void(events&)>& handler) {
+  if (sink_ == nullptr || !activated_) return;
+  handler(*sink_);
+  if (picture_.takedirty()) area_->update();
+}
+
+void qtwindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (activated_) return;
+  QTimer::singleShot(0, this, [this] {
+    if (activated_ || sink_ == nullptr) return;
+    activated_ = true;
+    picture_.setsize(area_->width(), area_->height());
+    deliver([](events& e) { e.Form_Activate(); });
+  });
+}
+
+void qtwindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  if (sink_ != nullptr) sink_->Form_Unload();
+}
+
+void qtwindow::settitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+
+void qtwindow::setchecked(menuitem item, bool on) {
+  if (auto found = actions_.find(item); found != actions_.end()) found->second->setChecked(on);
+}
+bool qtwindow::checked(menuitem item) const {
+  const auto found = actions_.find(item);
+  return found != actions_.end() && found->second->isChecked();
+}
+void qtwindow::setenabled(menuitem item, bool on) {
+  if (auto found = actions_.find(item); found != actions_.end()) found->second->setEnabled(on);
+}
+bool qtwindow::enabled(menuitem item) const {
+  const auto found = actions_.find(item);
+  return found != actions_.end() && found->second->isEnabled();
+}
+
+std::string qtwindow::text(control c) const {
+  const auto found = controls_.find(c);
+  if (found == controls_.end()) return {};
+  if (auto* field = qobject_cast<QLineEdit*>(found->second)) return field->text().toStdString();
+  if (auto* label = qobject_cast<QLabel*>(found->second)) return label->text().toStdString();
+  if (auto* button = qobject_cast<QPushButton*>(found->second)) return button->text().toStdString();
+  return {};
+}
+
+void qtwindow::settext(control c, const std::string& text) {
+  const auto found = controls_.find(c);
+  if (found == controls_.end()) return;
+  const QString value = QString::fromStdString(text);
+  if (auto* field = qobject_cast<QLineEdit*>(found->second)) field->setText(value);
+  if (auto* label = qobject_cast<QLabel*>(found->second)) label->setText(value);
+  if (auto* button = qobject_cast<QPushButton*>(found->second)) button->setText(value);
+}
+
+void qtwindow::setvisible(control c, bool on) {
+  if (auto found = controls_.find(c); found != controls_.end()) found->second->setVisible(on);
+  if (!on) area_->setFocus();
+}
+bool qtwindow::visible(control c) const {
+  const auto found = controls_.find(c);
+  return found != controls_.end() && found->second->isVisible();
+}
+void qtwindow::setcontrolenabled(control c, bool on) {
+  if (auto found = controls_.find(c); found != controls_.end()) found->second->setEnabled(on);
+}
+void qtwindow::setfocus(control c) {
+  if (auto found = controls_.find(c); found != controls_.end()) found->second->setFocus();
+}
+
+void qtwindow::showmessage(const std::string& text) {
+  // Not modal in the event loop's sense: the game goes on while the message is shown.
+  auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8("Vovov Kubrix 3d"),
+                              QString::fromStdString(text), QMessageBox::Ok, this);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+void qtwindow::quit() {
+  timer1_.stop();
+  QApplication::quit();
+}
+
+uint64_t qtwindow::timeofday() const {
+  return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "platform/qt/qtsurface.h"
+#include "platform/window.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The black drawing area: shows the off-screen image and turns key presses into key codes.
+class canvas : public QWidget {
+ public:
+  canvas(qtsurface& picture, QWidget* parent);
+  std::function<void(int)> onkey;
+  std::function<void()> onresize;
+
+  // The game's key code for a key event: 13 Enter, 37..40 arrows, 65..90 letters; 0 for others.
+  static int keycode(const QKeyEvent& event);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  qtsurface& picture_;
+};
+
+// The main window on Qt Widgets: menu bar, drawing area, panel controls and the gravity timer.
+class qtwindow : public QMainWindow, public window {
+ public:
+  qtwindow(const std::vector<menudef>& menus, const std::vector<controldef>& controls);
+
+  void connect(events& sink) { sink_ = &sink; }
+
+  // window
+  surface& drawing() override { return picture_; }
+  void settitle(const std::string& title) override;
+  void setchecked(menuitem item, bool on) override;
+  bool checked(menuitem item) const override;
+  void setenabled(menuitem item, bool on) override;
+  bool enabled(menuitem item) const override;
+  std::string text(control c) const override;
+  void settext(control c, const std::string& text) override;
+  void setvisible(control c, bool on) override;
+  bool visible(control c) const override;
+  void setcontrolenabled(control c, bool on) override;
+  void setfocus(control c) override;
+  void showmessage(const std::string& text) override;
+  void quit() override;
+  uint64_t timeofday() const override;
+
+  canvas& area() { return *area_; }
+  const qtsurface& picture() const { return picture_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void addmenu(QWidget* parent, const menudef& def);
+  void addcontrol(const controldef& def);
+  // Runs one handler of the game, then shows the new picture if anything was drawn.
+  void deliver(const std::function<void(events&)>& handler);
+
+  events* sink_ = nullptr;
+  qtsurface picture_;
+  canvas* area_ = nullptr;
+  QTimer timer1_;
+  bool activated_ = false;
+  std::map<menuitem, QAction*> actions_;
+  std::map<control, QWidget*> controls_;
+};

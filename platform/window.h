@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/controls.h"
+#include "platform/surface.h"
+
+// The main window as the game sees it: drawing area, title, menu items, panel controls.
+class window {
+ public:
+  virtual ~window() = default;
+
+  virtual surface& drawing() = 0;
+  virtual void settitle(const std::string& title) = 0;
+
+  virtual void setchecked(menuitem item, bool on) = 0;
+  virtual bool checked(menuitem item) const = 0;
+  virtual void setenabled(menuitem item, bool on) = 0;
+  virtual bool enabled(menuitem item) const = 0;
+
+  virtual std::string text(control c) const = 0;
+  virtual void settext(control c, const std::string& text) = 0;
+  virtual void setvisible(control c, bool on) = 0;
+  virtual bool visible(control c) const = 0;
+  virtual void setcontrolenabled(control c, bool on) = 0;
+  virtual void setfocus(control c) = 0;
+
+  // A message the player must read (a file that could not be written, say).
+  virtual void showmessage(const std::string& text) = 0;
+  // Ends the application at once.
+  virtual void quit() = 0;
+  // The time of day, to seed the random generator.
+  virtual uint64_t timeofday() const = 0;
+};
+
+// What the window reports to the game. Each handler runs to its end before the next event.
+class events {
+ public:
+  virtual ~events() = default;
+
+  virtual void Form_Activate() = 0;  // the first activation only
+  virtual void Form_Resize() = 0;
+  virtual void Form_Unload() = 0;  // closed or destroyed
+  virtual void Form_KeyDown(int keycode) = 0;
+  virtual void Timer1_Timer() = 0;
+  virtual void menu_Click(menuitem item) = 0;
+  virtual void button_Click(control c) = 0;
+  virtual void text_Change(control c) = 0;
+};

@@ -1,0 +1,117 @@
+#include "ui/menubar.h"
+
+#include "model/colors.h"
+
+namespace {
+
+menudef item(const char* caption, menuitem id) { return {caption, id, false, false, {}}; }
+menudef check(const char* caption, menuitem id, bool on) { return {caption, id, true, on, {}}; }
+menudef menu(const char* caption, std::vector<menudef> children) {
+  return {caption, menuitem::none, false, false, std::move(children)};
+}
+// A Key-Help entry: an item that only shows the key in its one sub-item.
+menudef keyhelp(const char* caption, const char* key) { return menu(caption, {menu(key, {})}); }
+
+}  // namespace
+
+std::vector<menudef> menubar() {
+  return {
+      menu("Options",
+           {
+               item("New Shape", menuitem::newshape),
+               item("New Game", menuitem::newgame),
+               menu("Settings", {item("Save Settings", menuitem::savesettings),
+                                 item("Restore Default Settings", menuitem::restoresettings)}),
+               item("Quit", menuitem::quit),
+           }),
+      menu("Play-Options",
+           {
+               menu("Difficulty Level",
+                    {check("One (no rotation)", menuitem::one, true),
+                     check("Two (rotate four directions)", menuitem::two, false),
+                     check("Three (rotate all directions)", menuitem::three, false)}),
+               menu("Type of game", {check("Easy (Classic)", menuitem::classic, false),
+                                     check("Regular", menuitem::regular, true),
+                                     check("Hard", menuitem::hard, false),
+                                     check("All Sizes", menuitem::allsizes, false)}),
+               menu("Other Game-Types",
+                    {check("Hole-in-One (regular)", menuitem::holeinone, false)}),
+           }),
+      menu("Size-Options", {item("Choose Game-Size", menuitem::choosesize),
+                            item("Choose Grid-Size", menuitem::choosegrid)}),
+      menu("Shape-Options",
+           {item("Choose shape-size (all-sizes mode)", menuitem::chooseshape),
+            item("Choose number of layers (regular mode)", menuitem::chooselayers)}),
+      menu("Color-Options",
+           {
+               menu("Choose color-mode", {check("True color (default)", menuitem::truecolor, true),
+                                          check("16-bit-color", menuitem::color16, false)}),
+               menu("Choose block-color",
+                    {check("Block-Color is random", menuitem::blockrandom, true),
+                     check("Block-Color is uniform", menuitem::blockuniform, false)}),
+           }),
+      menu("Key-Help",
+           {
+               keyhelp("Moving the shape", "{Use the arrow keys}"),
+               keyhelp("Pausing the game", "{Press \"P\"}"),
+               keyhelp("Moving shape downwards", "{Press Enter}"),
+               keyhelp("Switching to Top-View", "{Press \"W\"}"),
+               keyhelp("Switching to Side-View", "{Press \"S\"}"),
+               keyhelp("Rotating view Clock-Wise", "{Press \"R\"}"),
+               keyhelp("Rotating view Counter-Clock-Wise", "{Press \"T\"}"),
+               keyhelp("Rotating shape about the X-Axis", "{Press \"J\" or \"H\"}"),
+               keyhelp("Rotating shape about the Y-Axis", "{Press \"U\" or \"Y\"}"),
+               keyhelp("Rotating shape about the Z-Axis", "{Press \"I\" or \"K\"} "),
+           }),
+  };
+}
+
+namespace {
+
+// Design places are given in twips, 15 to a pixel.
+constexpr int px(int twips) { return twips / 15; }
+
+const int32_t yellow = rgb(255, 255, 0);
+const int32_t green = rgb(0, 255, 0);
+
+controldef label(control id, const char* caption, int left, int top, int width, int32_t color) {
+  return {id, controlkind::label, caption, left, top, width, 20, color};
+}
+controldef field(control id, int left, int top, const char* initial = "") {
+  return {id, controlkind::textfield, initial, px(left), px(top), px(495), px(285), 0};
+}
+controldef button(control id, const char* caption, int left, int top) {
+  return {id, controlkind::button, caption, px(left), px(top), px(1215), px(495), 0};
+}
+
+}  // namespace
+
+std::vector<controldef> panelcontrols() {
+  return {
+      // Game size.
+      label(control::Label3, "Please choose the width and height of the puzzle:", 16, 48, 460, yellow),
+      label(control::Label1, "Width of puzzle:", 16, px(1440), 88, green),
+      field(control::Text1, 1560, 1440, "10"),
+      label(control::Label2, "Height of puzzle:", 16, px(2280), 88, green),
+      field(control::Text2, 1560, 2280, "30"),
+      button(control::Command1, "Done", 240, 3360),
+      // Cell size.
+      label(control::Label4, "Please choose the width and height of one square:", 16, 48, 460, yellow),
+      label(control::Label5, "Width of square:", 16, px(1440), 88, green),
+      field(control::Text3, 1560, 1440, "14"),
+      label(control::Label6, "Height of square:", 16, px(2280), 88, green),
+      field(control::Text4, 1560, 2280, "10"),
+      button(control::Command2, "Done", 240, 3360),
+      // Shape size.
+      label(control::Label7, "Please choose the maximum size of the shape:", 16, 48, 460, yellow),
+      label(control::Label8, "Maximum number of squares:", 16, px(1440), 144, green),
+      field(control::Text5, 2400, 1440, "20"),
+      button(control::Command3, "Done", 240, 2520),
+      // Layers.
+      label(control::Label10, "Please choose the maximum number of layers (for regular mode):", 16,
+            48, 460, yellow),
+      label(control::Label9, "Maximum number of layers:", 16, px(1440), 144, green),
+      field(control::Text6, 2400, 1440, "1"),
+      button(control::Command4, "Done", 240, 2520),
+  };
+}
