@@ -53,16 +53,21 @@ bool headlesswindow::controlenabled(control c) const {
   return !lookup(controldisabled_, c, false);
 }
 
-void headlesswindow::clearsurface() { calls.push_back({drawcall::clear, 0, 0, 0, 0, 0, {}}); }
+void headlesswindow::record(drawcall call) {
+  ++drawcount;
+  if (recording) calls.push_back(std::move(call));
+}
+
+void headlesswindow::clearsurface() { record({drawcall::clear, 0, 0, 0, 0, 0, {}}); }
 void headlesswindow::drawline(float x1, float y1, float x2, float y2, int32_t color) {
-  calls.push_back({drawcall::line, x1, y1, x2, y2, color, {}});
+  record({drawcall::line, x1, y1, x2, y2, color, {}});
 }
 void headlesswindow::drawbox(float x1, float y1, float x2, float y2, int32_t color) {
-  calls.push_back({drawcall::box, x1, y1, x2, y2, color, {}});
+  record({drawcall::box, x1, y1, x2, y2, color, {}});
 }
 void headlesswindow::fillbox(float x1, float y1, float x2, float y2, int32_t color) {
-  calls.push_back({drawcall::fill, x1, y1, x2, y2, color, {}});
+  record({drawcall::fill, x1, y1, x2, y2, color, {}});
 }
 void headlesswindow::printtext(const std::string& text) {
-  calls.push_back({drawcall::text, 0, 0, 0, 0, 0, text});
+  record({drawcall::text, 0, 0, 0, 0, 0, text});
 }

@@ -38,6 +38,8 @@ class headlesswindow : public window, public surface {
 
   // What the game did.
   std::vector<drawcall> calls;  // every drawing call since the last takecalls()
+  bool recording = true;        // false: drawing calls are counted, not kept (long runs)
+  uint64_t drawcount = 0;       // drawing calls made, recorded or not
   std::vector<std::string> titles;
   std::vector<std::string> messages;
   bool quitrequested = false;
@@ -76,6 +78,7 @@ class headlesswindow : public window, public surface {
 
  private:
   bool deliverable() const { return sink_ != nullptr && !quitrequested; }
+  void record(drawcall call);
 
   events* sink_ = nullptr;
   int width_;
