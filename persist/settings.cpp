@@ -1,7 +1,80 @@
 #include "persist/settings.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "model/numbers.h"
+#include "persist/checkmarks.h"
+#include "persist/limits.h"
+
+namespace {
+
+// A settings line is some fifty bytes; reading stops here, so a huge file costs nothing.
+constexpr size_t readlimit = 64 * 1024;
+
+// The largest front square and depth step a screen could show; larger loaded values are absurd.
+constexpr double largestsquarewidth = 200;
+constexpr double largestsquareheight = 100;
+
+// The whole number nearest to value when it lies within low..high; fallback otherwise.
+int wholeor(double value, int low, int high, int fallback) {
+  if (!(value > low - 1.0 && value < high + 1.0)) return fallback;
+  const int whole = static_cast<int>(roundhalfeven(value));
+  return whole >= low && whole <= high ? whole : fallback;
+}
+
+double cellor(double value, double largest, double fallback) {
+  return value > 0 && value <= largest ? value : fallback;
+}
+
+// A kind of game outside the menus is kept: it builds fixed shapes or no piece at all. Only the
+// game-over code, which no file may start a game with, and absurd codes fall back to regular.
+int gametypeor(double value) {
+  const int code = wholeor(value, -32768, 32767, gametypes::regular);
+  return code == gametypes::over ? gametypes::regular : code;
+}
+
+// The panel fields mirror the settings in force.
+void showsettings(window& w, const gamestate& g) {
+  w.settext(control::Text1, formatnumber(g.wellwidth));
+  w.settext(control::Text2, formatnumber(g.wellheight));
+  w.settext(control::Text3, formatnumber(g.squarewidth));
+  w.settext(control::Text4, formatnumber(2 * g.squareheight));
+  w.settext(control::Text5, formatnumber(g.maxsquares));
+  w.settext(control::Text6, formatnumber(g.maxlayers));
+}
+
+}  // namespace
+
+void applysettings(gamestate& g, window& w, const settingsvalues& values) {
+  g.gametype = gametypeor(values[0]);
+  g.difficulty = wholeor(values[1], 0, 2, 0);
+  g.wellwidth = wholeor(values[2], limits::smallestwell, limits::largestwell, 10);
+  g.wellheight = wholeor(values[3], limits::smallestwell, limits::largestwell, 30);
+  // The fifth field is not read: the depth always follows the width.
+  g.welldepth = g.wellwidth;
+  g.squarewidth = cellor(values[5], largestsquarewidth, 14);
+  g.squareheight = cellor(values[6], largestsquareheight, 5);
+  // The start-up default of 20 may itself be too large for a small loaded well.
+  const int shapes = wholeor(values[7], limits::smallestshape, shapecap(g), 20);
+  g.maxsquares = std::min(shapes, shapecap(g));
+  g.maxlayers = wholeor(values[8], 1, layercap(g), 1);
+  g.colormode = wholeor(values[9], 0, 1, 0);
+  g.blockcolormode = wholeor(values[10], 0, 1, 1);
+  showsettings(w, g);
+  checkfromsettings(w, g);
+}
+
 bool loadsettings(gamestate& g, window& w) {
-  (void)g;
-  (void)w;
-  return false;
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(settingsfile, "rb"),
+                                                             &std::fclose);
+  if (!file) return false;
+  std::string text(readlimit, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+  // A name that opens but cannot be read (a folder, say) counts as no file.
+  if (std::ferror(file.get())) return false;
+  applysettings(g, w, readsettingsline(text));
+  return true;
 }

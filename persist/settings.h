@@ -1,8 +1,19 @@
 #pragma once
 
 #include "model/gamestate.h"
+#include "persist/settingsline.h"
 #include "platform/window.h"
+
+// The settings file, in the working directory.
+inline constexpr const char* settingsfile = "kubrix3d.settings";
 
 // Reads "kubrix3d.settings" from the working directory when it can be opened, applies its values,
 // rewrites the panel text fields and sets the check marks. Returns false when there is no file.
 bool loadsettings(gamestate& g, window& w);
+
+// Stores the values read from a settings file. A value the game cannot hold (a well size outside
+// 6..40, a piece limit New Game would not allow for the loaded well, a cell size that is not
+// positive or larger than a screen could show, a code outside its list) is replaced by its
+// start-up default; whole numbers round half to even. Then the panel fields and the check marks
+// show the settings in force.
+void applysettings(gamestate& g, window& w, const settingsvalues& values);

@@ -1,0 +1,23 @@
+#include "persist/checkmarks.h"
+
+void checkvalue(window& w, std::span<const checkmark> group, int value) {
+  for (const checkmark& mark : group) w.setchecked(mark.item, false);
+  for (const checkmark& mark : group) {
+    if (mark.value == value) w.setchecked(mark.item, true);
+  }
+}
+
+int checkedgametype(const window& w, int current) {
+  int chosen = current;
+  for (const checkmark& mark : gametypemarks) {
+    if (w.checked(mark.item)) chosen = mark.value;
+  }
+  return chosen;
+}
+
+void checkfromsettings(window& w, const gamestate& g) {
+  checkvalue(w, difficultymarks, g.difficulty);
+  checkvalue(w, gametypemarks, g.gametype);
+  checkvalue(w, colormodemarks, g.colormode);
+  checkvalue(w, blockcolormarks, g.blockcolormode);
+}
