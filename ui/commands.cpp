@@ -1,16 +1,101 @@
 #include "ui/commands.h"
 
+#include "persist/restoresettings.h"
+#include "persist/savesettings.h"
+#include "ui/newgame.h"
+#include "ui/panels.h"
+#include "ui/playoptions.h"
+
 void menu_Click(gamestate& g, window& w, menuitem item) {
-  (void)g;
-  if (item == menuitem::quit) w.quit();
+  switch (item) {
+    case menuitem::newshape:
+      newshape_Click(g, w);
+      break;
+    case menuitem::newgame:
+      newgame_Click(g, w);
+      break;
+    case menuitem::savesettings:
+      savesettings(g, w);
+      break;
+    case menuitem::restoresettings:
+      restoresettings(g, w);
+      break;
+    case menuitem::quit:
+      quit_Click(w);
+      break;
+    case menuitem::one:
+      one_Click(w);
+      break;
+    case menuitem::two:
+      two_Click(w);
+      break;
+    case menuitem::three:
+      three_Click(w);
+      break;
+    case menuitem::classic:
+      classic_Click(w);
+      break;
+    case menuitem::regular:
+      regular_Click(w);
+      break;
+    case menuitem::hard:
+      hard_Click(w);
+      break;
+    case menuitem::allsizes:
+      allsizes_Click(w);
+      break;
+    case menuitem::holeinone:
+      holeinone_Click(w);
+      break;
+    case menuitem::truecolor:
+      truecolor_Click(g, w);
+      break;
+    case menuitem::color16:
+      color16_Click(g, w);
+      break;
+    case menuitem::blockrandom:
+      blockrandom_Click(g, w);
+      break;
+    case menuitem::blockuniform:
+      blockuniform_Click(g, w);
+      break;
+    case menuitem::choosesize:
+      choosesize_Click(g, w);
+      break;
+    case menuitem::choosegrid:
+      choosegrid_Click(g, w);
+      break;
+    case menuitem::chooseshape:
+      chooseshape_Click(g, w);
+      break;
+    case menuitem::chooselayers:
+      chooselayers_Click(g, w);
+      break;
+    default:
+      break;
+  }
 }
 
 void button_Click(gamestate& g, window& w, control c) {
-  (void)g;
-  (void)w;
-  (void)c;
+  switch (c) {
+    case control::Command1:
+      Command1_Click(g, w);
+      break;
+    case control::Command2:
+      Command2_Click(g, w);
+      break;
+    case control::Command3:
+      Command3_Click(g, w);
+      break;
+    case control::Command4:
+      Command4_Click(g, w);
+      break;
+    default:
+      break;
+  }
 }
 
+// A typed value waits in its field until Done or New Game reads it.
 void text_Change(gamestate& g, window& w, control c) {
   (void)g;
   (void)w;

@@ -3,7 +3,7 @@
 #include "model/gamestate.h"
 #include "platform/window.h"
 
-// Menu commands, panel buttons and typing in panel fields.
+// Hands each menu command, panel button and edit of a panel field to its handler.
 void menu_Click(gamestate& g, window& w, menuitem item);
 void button_Click(gamestate& g, window& w, control c);
 void text_Change(gamestate& g, window& w, control c);

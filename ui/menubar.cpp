@@ -4,13 +4,19 @@
 
 namespace {
 
-menudef item(const char* caption, menuitem id) { return {caption, id, false, false, {}}; }
-menudef check(const char* caption, menuitem id, bool on) { return {caption, id, true, on, {}}; }
+menudef item(const char* caption, menuitem id) {
+  return {caption, id, false, false, {}};
+}
+menudef check(const char* caption, menuitem id, bool on) {
+  return {caption, id, true, on, {}};
+}
 menudef menu(const char* caption, std::vector<menudef> children) {
   return {caption, menuitem::none, false, false, std::move(children)};
 }
 // A Key-Help entry: an item that only shows the key in its one sub-item.
-menudef keyhelp(const char* caption, const char* key) { return menu(caption, {menu(key, {})}); }
+menudef keyhelp(const char* caption, const char* key) {
+  return menu(caption, {menu(key, {})});
+}
 
 }  // namespace
 
@@ -68,20 +74,26 @@ std::vector<menudef> menubar() {
 
 namespace {
 
-// Design places are given in twips, 15 to a pixel.
-constexpr int px(int twips) { return twips / 15; }
+// Every place is in the window's layout units, twips, 15 to a pixel. The fields and buttons stand
+// at their design places; each label sits left of its field, each prompt above the fields.
+constexpr int px(int twips) {
+  return twips / 15;
+}
 
 const int32_t yellow = rgb(255, 255, 0);
 const int32_t green = rgb(0, 255, 0);
 
 controldef label(control id, const char* caption, int left, int top, int width, int32_t color) {
-  return {id, controlkind::label, caption, left, top, width, 20, color};
+  return {id, controlkind::label, caption, px(left), px(top), px(width), px(300), color};
 }
-controldef field(control id, int left, int top, const char* initial = "") {
+controldef prompt(control id, const char* caption) {
+  return label(id, caption, 240, 720, 6900, yellow);
+}
+controldef field(control id, int left, int top, const char* initial) {
   return {id, controlkind::textfield, initial, px(left), px(top), px(495), px(285), 0};
 }
-controldef button(control id, const char* caption, int left, int top) {
-  return {id, controlkind::button, caption, px(left), px(top), px(1215), px(495), 0};
+controldef button(control id, int left, int top) {
+  return {id, controlkind::button, "Done", px(left), px(top), px(1215), px(495), 0};
 }
 
 }  // namespace
@@ -89,29 +101,28 @@ controldef button(control id, const char* caption, int left, int top) {
 std::vector<controldef> panelcontrols() {
   return {
       // Game size.
-      label(control::Label3, "Please choose the width and height of the puzzle:", 16, 48, 460, yellow),
-      label(control::Label1, "Width of puzzle:", 16, px(1440), 88, green),
+      prompt(control::Label3, "Please choose the width and height of the puzzle:"),
+      label(control::Label1, "Width of puzzle:", 240, 1440, 1320, green),
       field(control::Text1, 1560, 1440, "10"),
-      label(control::Label2, "Height of puzzle:", 16, px(2280), 88, green),
+      label(control::Label2, "Height of puzzle:", 240, 2280, 1320, green),
       field(control::Text2, 1560, 2280, "30"),
-      button(control::Command1, "Done", 240, 3360),
+      button(control::Command1, 240, 3360),
       // Cell size.
-      label(control::Label4, "Please choose the width and height of one square:", 16, 48, 460, yellow),
-      label(control::Label5, "Width of square:", 16, px(1440), 88, green),
+      prompt(control::Label4, "Please choose the width and height of one square:"),
+      label(control::Label5, "Width of square:", 240, 1440, 1320, green),
       field(control::Text3, 1560, 1440, "14"),
-      label(control::Label6, "Height of square:", 16, px(2280), 88, green),
+      label(control::Label6, "Height of square:", 240, 2280, 1320, green),
       field(control::Text4, 1560, 2280, "10"),
-      button(control::Command2, "Done", 240, 3360),
+      button(control::Command2, 240, 3360),
       // Shape size.
-      label(control::Label7, "Please choose the maximum size of the shape:", 16, 48, 460, yellow),
-      label(control::Label8, "Maximum number of squares:", 16, px(1440), 144, green),
+      prompt(control::Label7, "Please choose the maximum size of the shape:"),
+      label(control::Label8, "Maximum number of squares:", 240, 1440, 2160, green),
       field(control::Text5, 2400, 1440, "20"),
-      button(control::Command3, "Done", 240, 2520),
+      button(control::Command3, 240, 2520),
       // Layers.
-      label(control::Label10, "Please choose the maximum number of layers (for regular mode):", 16,
-            48, 460, yellow),
-      label(control::Label9, "Maximum number of layers:", 16, px(1440), 144, green),
+      prompt(control::Label10, "Please choose the maximum number of layers (for regular mode):"),
+      label(control::Label9, "Maximum number of layers:", 240, 1440, 2160, green),
       field(control::Text6, 2400, 1440, "1"),
-      button(control::Command4, "Done", 240, 2520),
+      button(control::Command4, 240, 2520),
   };
 }

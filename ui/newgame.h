@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// New Game: applies every panel field (well size, piece limits, cell size fitted to the drawing
+// area), takes the kind of game from the check marks, resets the score, empties the whole well
+// and restarts play. The only way out of game over. Leaves paused and view alone.
+void newgame_Click(gamestate& g, window& w);
+
+// New Shape: the falling piece is dropped for a fresh one of the same game, 5 points off. The
+// layer count typed into its panel takes effect with it.
+void newshape_Click(gamestate& g, window& w);
+
+// Quit: ends the application at once; nothing is saved.
+void quit_Click(window& w);
