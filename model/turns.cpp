@@ -1,5 +1,7 @@
 #include "model/turns.h"
 
+#include <algorithm>
+
 namespace {
 
 // Carries every cell of the old box to its new place through turngrid, then sets the new extents.
@@ -37,49 +39,80 @@ struct cell {
 
 void turnH(gamestate& g) {
   turnpiece(
-      g, [](int a, int b, int c, int X, int, int) { return cell{b, X + 1 - a, c}; },
+      g,
+      [](int a, int b, int c, int X, int, int) {
+        return cell{b, X + 1 - a, c};
+      },
       g.piecesizey - 1, g.piecesizex + 1, g.piecesizez);
 }
 
 void turnJ(gamestate& g) {
   turnpiece(
-      g, [](int a, int b, int c, int, int Y, int) { return cell{Y + 1 - b, a, c}; },
+      g,
+      [](int a, int b, int c, int, int Y, int) {
+        return cell{Y + 1 - b, a, c};
+      },
       g.piecesizey - 1, g.piecesizex + 1, g.piecesizez);
 }
 
 void turnI(gamestate& g) {
   turnpiece(
-      g, [](int a, int b, int c, int, int, int Z) { return cell{a, Z + 1 - c, b}; },
+      g,
+      [](int a, int b, int c, int, int, int Z) {
+        return cell{a, Z + 1 - c, b};
+      },
       g.piecesizex, g.piecesizez, g.piecesizey);
 }
 
 void turnK(gamestate& g) {
   turnpiece(
-      g, [](int a, int b, int c, int, int Y, int) { return cell{a, c, Y + 1 - b}; },
+      g,
+      [](int a, int b, int c, int, int Y, int) {
+        return cell{a, c, Y + 1 - b};
+      },
       g.piecesizex, g.piecesizez, g.piecesizey);
 }
 
 void turnU(gamestate& g) {
   turnpiece(
-      g, [](int a, int b, int c, int, int, int Z) { return cell{Z + 1 - c, b, a}; },
+      g,
+      [](int a, int b, int c, int, int, int Z) {
+        return cell{Z + 1 - c, b, a};
+      },
       g.piecesizez - 1, g.piecesizey, g.piecesizex + 1);
 }
 
 void turnY(gamestate& g) {
   turnpiece(
-      g, [](int a, int b, int c, int X, int, int) { return cell{c, b, X + 1 - a}; },
+      g,
+      [](int a, int b, int c, int X, int, int) {
+        return cell{c, b, X + 1 - a};
+      },
       g.piecesizez - 1, g.piecesizey, g.piecesizex + 1);
 }
 
 void turn(gamestate& g, int turnkind) {
   switch (turnkind) {
-    case 1: turnY(g); break;
-    case 2: turnU(g); break;
-    case 3: turnI(g); break;
-    case 4: turnK(g); break;
-    case 5: turnH(g); break;
-    case 6: turnJ(g); break;
-    default: break;
+    case 1:
+      turnY(g);
+      break;
+    case 2:
+      turnU(g);
+      break;
+    case 3:
+      turnI(g);
+      break;
+    case 4:
+      turnK(g);
+      break;
+    case 5:
+      turnH(g);
+      break;
+    case 6:
+      turnJ(g);
+      break;
+    default:
+      break;
   }
 }
 
@@ -90,13 +123,17 @@ bool turnfits(const gamestate& g, int turnkind) {
     case 3:
     case 4:
     case 5:
-    case 6: return tallenough && g.piecesizey <= g.wellwidth - 1;
-    default: return true;
+    case 6:
+      return tallenough && g.piecesizey <= g.wellwidth - 1;
+    default:
+      return true;
   }
 }
 
 void pushback(gamestate& g) {
-  if (g.piecex + g.piecesizex > g.wellwidth) g.piecex = g.wellwidth - g.piecesizex;
-  if (g.piecez + g.piecesizez > g.welldepth) g.piecez = g.welldepth - g.piecesizez;
-  if (g.piecey + g.piecesizey > g.wellheight) g.piecey = g.wellheight - g.piecesizey;
+  // A piece larger than a well narrowed under it stays against the low walls instead of reaching
+  // index 0 or below.
+  if (g.piecex + g.piecesizex > g.wellwidth) g.piecex = std::max(1, g.wellwidth - g.piecesizex);
+  if (g.piecez + g.piecesizez > g.welldepth) g.piecez = std::max(0, g.welldepth - g.piecesizez);
+  if (g.piecey + g.piecesizey > g.wellheight) g.piecey = std::max(0, g.wellheight - g.piecesizey);
 }

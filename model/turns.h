@@ -17,5 +17,6 @@ void turn(gamestate& g, int turnkind);
 // The size guard of a turn (same numbering): false when the turned piece would not fit the well.
 bool turnfits(const gamestate& g, int turnkind);
 
-// After a key turn: moves the piece back inside the well (x, then z, then lifted on y).
+// After a key turn: moves the piece back inside the well (x, then z, then lifted on y). A piece
+// larger than the well keeps piecex >= 1, piecey >= 0 and piecez >= 0.
 void pushback(gamestate& g);
