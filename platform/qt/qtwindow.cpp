@@ -11,9 +11,33 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <chrono>
 
 #include "platform/keys.h"
+
+namespace {
+
+// A panel text field. Enter presses its panel's Done and goes no further: a plain line edit lets
+// the key travel on to the drawing area, where it would drop the piece a row as play resumes.
+class panelfield : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+  std::function<void()> onenter;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || !onenter) {
+      QLineEdit::keyPressEvent(event);
+      return;
+    }
+    event->accept();
+    onenter();
+  }
+};
+
+}  // namespace
 
 canvas::canvas(qtsurface& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
   setFocusPolicy(Qt::StrongFocus);
@@ -98,19 +122,23 @@ void qtwindow::addcontrol(const controldef& def) {
   switch (def.kind) {
     case controlkind::label: {
       auto* label = new QLabel(caption, area_);
-      label->setStyleSheet(QString("color: #%1; background: transparent;")
-                               .arg(QColor(def.color & 0xFF, (def.color >> 8) & 0xFF,
-                                           (def.color >> 16) & 0xFF)
-                                        .name()
-                                        .mid(1)));
+      // Prompts are yellow and field labels green, straight on the black picture.
+      const QColor color(def.color & 0xFF, (def.color >> 8) & 0xFF, (def.color >> 16) & 0xFF);
+      label->setStyleSheet(QString("color: %1; background: transparent;").arg(color.name()));
       label->setWordWrap(true);
       widget = label;
       break;
     }
     case controlkind::textfield: {
-      auto* field = new QLineEdit(caption, area_);
+      auto* field = new panelfield(caption, area_);
       QObject::connect(field, &QLineEdit::textEdited, this,
                        [this, id] { deliver([id](events& e) { e.text_Change(id); }); });
+      field->onenter = [this, id] {
+        const auto done = donebutton_.find(id);
+        if (done == donebutton_.end()) return;
+        auto* button = qobject_cast<QPushButton*>(controls_.at(done->second));
+        if (button->isVisible()) button->click();
+      };
       widget = field;
       break;
     }
@@ -119,12 +147,19 @@ void qtwindow::addcontrol(const controldef& def) {
       button->setFocusPolicy(Qt::NoFocus);
       QObject::connect(button, &QPushButton::clicked, this,
                        [this, id] { deliver([id](events& e) { e.button_Click(id); }); });
+      // A panel lists its fields before its Done: the fields still without one are this panel's.
+      for (const auto& [other, existing] : controls_) {
+        if (qobject_cast<QLineEdit*>(existing) != nullptr) donebutton_.try_emplace(other, id);
+      }
       widget = button;
       break;
     }
   }
   widget->setGeometry(def.left, def.top, def.width, def.height);
-  if (def.kind == controlkind::label) widget->adjustSize();
+  // A label keeps its width and grows downward when its caption needs a second line.
+  if (def.kind == controlkind::label) {
+    widget->resize(def.width, std::max(def.height, widget->heightForWidth(def.width)));
+  }
   widget->hide();
   controls_[id] = widget;
 }

@@ -78,4 +78,5 @@ class qtwindow : public QMainWindow, public window {
   bool activated_ = false;
   std::map<menuitem, QAction*> actions_;
   std::map<control, QWidget*> controls_;
+  std::map<control, control> donebutton_;  // a panel field's Done, pressed by Enter
 };
