@@ -42,6 +42,13 @@ class panelfield : public QLineEdit {
 canvas::canvas(qtsurface& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The keys belong to the game: a menu bar left in keyboard mode (a tap on Alt, or Escape out of
+  // one of its menus) would take the arrows until the player clicked back into the picture.
+  QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (qobject_cast<QMenuBar*>(now) == nullptr || now->window() != window()) return;
+    QMetaObject::invokeMethod(
+        this, [this] { setFocus(); }, Qt::QueuedConnection);
+  });
 }
 
 int canvas::keycode(const QKeyEvent& event) {
