@@ -240,7 +240,14 @@ void qtwindow::setcontrolenabled(control c, bool on) {
   if (auto found = controls_.find(c); found != controls_.end()) found->second->setEnabled(on);
 }
 void qtwindow::setfocus(control c) {
-  if (auto found = controls_.find(c); found != controls_.end()) found->second->setFocus();
+  const auto found = controls_.find(c);
+  if (found == controls_.end()) return;
+  // Once the menu that opened the panel has closed: a menu bar left by the keyboard hands the
+  // focus back to the widget it came from when it closes.
+  QWidget* widget = found->second;
+  QTimer::singleShot(0, widget, [widget] {
+    if (widget->isVisible()) widget->setFocus();
+  });
 }
 
 void qtwindow::showmessage(const std::string& text) {
