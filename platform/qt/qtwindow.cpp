@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <algorithm>
 #include <chrono>
@@ -42,12 +43,15 @@ class panelfield : public QLineEdit {
 canvas::canvas(qtsurface& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  // The keys belong to the game: a menu bar left in keyboard mode (a tap on Alt, or Escape out of
-  // one of its menus) would take the arrows until the player clicked back into the picture.
-  QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  // The keys belong to the game (or to the panel field being typed in): a menu bar left in
+  // keyboard mode (a tap on Alt, or Escape out of one of its menus) would take the arrows until
+  // the player clicked back into the window.
+  QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
     if (qobject_cast<QMenuBar*>(now) == nullptr || now->window() != window()) return;
+    QPointer<QWidget> back = old != nullptr && old->window() == window() ? old : this;
     QMetaObject::invokeMethod(
-        this, [this] { setFocus(); }, Qt::QueuedConnection);
+        this, [this, back] { (back && back->isVisible() ? back.data() : this)->setFocus(); },
+        Qt::QueuedConnection);
   });
 }
 

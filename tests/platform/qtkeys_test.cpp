@@ -104,6 +104,13 @@ TEST(QtKeys, PanelButtonsAndMenusLeaveTheArrowsToTheDrawingArea) {
   click(w, Qt::Key_Down);
 
   EXPECT_EQ(sink.codes, (std::vector<int>{37, 39, 39, 39, 39, 39, 39, 40}));
+
+  // A panel field being typed in keeps the keyboard the same way.
+  w.setvisible(control::Text1, true);
+  w.setfocus(control::Text1);
+  click(w, Qt::Key_Alt);
+  click(w, Qt::Key_7, Qt::NoModifier, "7");
+  EXPECT_EQ(w.text(control::Text1), "107");
 }
 
 TEST(QtKeys, HeldKeyMovesThePieceOnEveryRepeat) {
