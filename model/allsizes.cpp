@@ -31,11 +31,12 @@ void allsizes(gamestate& g, int32_t piececolor) {
     if (d % 2 == 0 && along < limit[d / 2]) ++along;
     if (d % 2 == 1 && along > 1) --along;
     const auto [x, y, z] = position;
+    int32_t& cell = g.piece.at(x, y, z);
+    if (cell != 0) continue;
+    // Only a cell never visited can lie beyond the box, so the box grows with the new cubes.
     g.piecesizex = std::max(g.piecesizex, x - 1);
     g.piecesizey = std::max(g.piecesizey, y);
     g.piecesizez = std::max(g.piecesizez, z);
-    int32_t& cell = g.piece.at(x, y, z);
-    if (cell != 0) continue;
     cell = cubecolor(g, piececolor);
     ++squarecount;
     if (squarecount > g.maxsquares || squarecount > regioncells) break;
