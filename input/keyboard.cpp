@@ -46,8 +46,8 @@ int turnedview(int view, int quarter) {
   return first + (view - first + quarter + 4) % 4;
 }
 
-// Enter: one row down, or landed when a cube or the floor lies below. The probe runs first;
-// landed is only ever raised here.
+// Enter: one row down, or landed when a cube or the floor lies below. The probe runs first; a
+// landed already set stays set.
 void drop(gamestate& g) {
   g.redraw = 1;
   checkdown2(g);
@@ -78,8 +78,8 @@ void Form_KeyDown(gamestate& g, surface& s, int keycode) {
   if (g.gameover == 1 && !isviewkey(keycode)) return;
   if (g.paused == 1 && keycode != letter('P')) return;
 
-  // A piece that has landed or been dropped waits for the loop to take it: moved now, it would be
-  // fixed in the well wherever it went, even in mid-air.
+  // A piece that has landed, or been abandoned by New Game or New Shape, waits for the loop to take
+  // it: moved now, a landed piece would be fixed wherever it went, even in mid-air.
   const bool pieceheld = g.landed == 1 || g.restart == 1;
   switch (keycode) {
     case keys::enter:
