@@ -1,7 +1,8 @@
+#include "model/flatpiece.h"
+
 #include <algorithm>
 
 #include "model/cubecolor.h"
-#include "model/flatpiece.h"
 #include "model/piecebox.h"
 
 namespace {

@@ -1,11 +1,9 @@
-#include "model/cubecolor.h"
 #include "model/flatpiece.h"
+
+#include "model/cubecolor.h"
 #include "model/walk.h"
 
 namespace {
-
-// The walk gives up after this many steps, placed cubes or not.
-constexpr int maxtries = 500;
 
 // Directions 1..4: +x, -x, +z, -z; the walk never leaves the bottom layer.
 constexpr walkstep steps[] = {{1, 0, 0}, {-1, 0, 0}, {0, 0, 1}, {0, 0, -1}};
@@ -15,7 +13,7 @@ constexpr walkstep steps[] = {{1, 0, 0}, {-1, 0, 0}, {0, 0, 1}, {0, 0, -1}};
 void flatwalk(gamestate& g, int32_t piececolor) {
   walk w;
   if (startwalk(g, w, piececolor)) {
-    while (++w.tries <= maxtries) {
+    while (++w.tries <= walk::maxtries) {
       trystep(g, w, steps[g.rng.R(4)]);
       raiseextents(g, w);
       int32_t& cell = g.piece.at(w.walkx, w.walky, w.walkz);

@@ -5,13 +5,11 @@
 
 namespace {
 
-// The walk gives up after this many steps, placed cubes or not.
-constexpr int maxtries = 500;
-
 // Directions 1..6: +x, -x, down, up, +z, -z.
 constexpr walkstep steps[] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
 
-// A walk standing over a hole in both grids rises at once, unless its last step went up.
+// A walk standing over a hole in both grids rises at once, unless its last step went up. The drop
+// columns leave no such hole under the cubes the walk places itself; the rule guards the rest.
 bool rises(const gamestate& g, const walk& w) {
   return w.welly < g.wellheight && w.welly > 1 && w.walky > 1 &&
          g.piece.at(w.walkx, w.walky + 1, w.walkz) == 0 &&
@@ -38,7 +36,7 @@ void hardwalk(gamestate& g, int32_t piececolor) {
   if (startwalk(g, w, piececolor)) {
     for (;;) {
       const int d = 1 + g.rng.R(6);
-      if (++w.tries > maxtries) break;
+      if (++w.tries > walk::maxtries) break;
       if (rises(g, w)) {
         movewalk(w, {0, -1, 0});
       } else {

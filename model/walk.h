@@ -10,6 +10,7 @@
 // for wells of up to 49 cells per axis it never meets the grid's edges.
 struct walk {
   static constexpr int origin = 50;
+  static constexpr int maxtries = 500;  // the walk gives up after this many steps
 
   int walkx = origin, walky = origin, walkz = origin;
   int wellx = 0, welly = 0, wellz = 0;
