@@ -100,21 +100,24 @@ qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controld
                    [this] { deliver([](events& e) { e.Timer1_Timer(); }); });
   timer1_.start();
 
-  // The drawing area is designed at 500 x 554 pixels.
-  resize(500, 554 + menuBar()->sizeHint().height());
+  // The drawing area is designed at 500 x 554 pixels; the window is made wider only where the
+  // menu bar would otherwise hide its last menus behind an overflow button.
+  resize(std::max(500, menuBar()->sizeHint().width()), 554 + menuBar()->sizeHint().height());
   area_->setFocus();
 }
 
 void qtwindow::addmenu(QWidget* parent, const menudef& def) {
   auto* bar = qobject_cast<QMenuBar*>(parent);
   auto* menu = qobject_cast<QMenu*>(parent);
-  if (!def.children.empty() || def.id == menuitem::none) {
+  if (!def.children.empty() || bar != nullptr) {
     QMenu* sub = bar ? bar->addMenu(QString::fromStdString(def.caption))
                      : menu->addMenu(QString::fromStdString(def.caption));
     for (const menudef& child : def.children) addmenu(sub, child);
     return;
   }
   QAction* action = menu->addAction(QString::fromStdString(def.caption));
+  // A caption without a command (the key list) shows text and does nothing when chosen.
+  if (def.id == menuitem::none) return;
   action->setCheckable(def.checkable);
   action->setChecked(def.checked);
   const menuitem id = def.id;
