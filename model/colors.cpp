@@ -1,6 +1,7 @@
 #include "model/colors.h"
 
 #include <array>
+#include <cstddef>
 
 int32_t palettecolor(int n) {
   static constexpr std::array<int32_t, 16> palette = {
@@ -9,7 +10,7 @@ int32_t palettecolor(int n) {
       rgb(128, 128, 128), rgb(0, 0, 255),     rgb(0, 255, 0),     rgb(0, 255, 255),
       rgb(255, 0, 0),     rgb(255, 0, 255),   rgb(255, 255, 0),   rgb(255, 255, 255),
   };
-  return palette[static_cast<size_t>(n & 15)];
+  return palette[static_cast<std::size_t>(n & 15)];
 }
 
 int32_t colorrule(gamestate& g) {
