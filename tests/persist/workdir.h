@@ -5,15 +5,24 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <string>
 
-// Runs each test in a fresh empty folder: the game reads and writes its settings file in the
-// working directory, and no test may meet another's file or touch the repository.
+// Runs each test in a fresh empty folder: the game keeps its settings file in the working
+// directory, and no test may meet another's file or touch the repository.
 class workdir : public ::testing::Test {
+ public:
+  static void writefile(const std::string& text) {
+    std::ofstream("kubrix3d.settings", std::ios::binary) << text;
+  }
+  static std::string readfile() {
+    std::ostringstream text;
+    text << std::ifstream("kubrix3d.settings", std::ios::binary).rdbuf();
+    return text.str();
+  }
+
  protected:
   void SetUp() override {
-    home_ = std::filesystem::current_path();
     std::string pattern = (std::filesystem::temp_directory_path() / "kubrix-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     folder_ = pattern;
@@ -21,23 +30,15 @@ class workdir : public ::testing::Test {
   }
   void TearDown() override {
     std::filesystem::current_path(home_);
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
+    std::filesystem::remove_all(folder_);
   }
 
-  static void writefile(const std::string& text) {
-    std::ofstream("kubrix3d.settings", std::ios::binary) << text;
-  }
-  static std::string readfile() {
-    std::ifstream in("kubrix3d.settings", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  // Every file in the folder, to see that a save leaves no temporary file behind.
+  // A save leaves no temporary file behind.
   int filecount() const {
-    return static_cast<int>(std::distance(std::filesystem::directory_iterator(folder_),
-                                          std::filesystem::directory_iterator()));
+    const std::filesystem::directory_iterator files(folder_);
+    return static_cast<int>(std::distance(begin(files), end(files)));
   }
 
-  std::filesystem::path home_;
+  std::filesystem::path home_ = std::filesystem::current_path();
   std::filesystem::path folder_;
 };

@@ -13,56 +13,42 @@
 
 namespace {
 
-// Types the given fields (the others keep their text) and starts a new game.
-void newgame(harness& h, const std::vector<std::pair<control, std::string>>& fields) {
-  for (const auto& [box, text] : fields) h.w.type(box, text);
+// Types Text1, Text2, Text5 and Text6 and starts a new game.
+void newgame(harness& h, const std::vector<std::string>& texts) {
+  const control boxes[] = {control::Text1, control::Text2, control::Text5, control::Text6};
+  for (size_t i = 0; i < texts.size(); ++i) h.w.type(boxes[i], texts[i]);
   h.w.click(menuitem::newgame);
 }
 
-TEST(NewGame, TakesTheWellSizeMadeEvenAndHeldWithinSixToForty) {
+TEST(NewGame, AppliesTheFieldsWithinTheirLimits) {
+  // Sizes are made even and held within 6..40; the shape cap is half of (w-3)(h-3)(d-3); layers
+  // go to half the height, then to the width. The fields show what was applied.
   struct row {
-    std::string width, height;
-    int wellwidth, wellheight;
+    std::vector<std::string> texts;
+    std::vector<std::string> applied;
   };
   const std::vector<row> rows{
-      {"7", "45", 8, 40},     {"3", "30", 6, 30},
-      {"8", "9", 8, 10},      {"-7", "abc", 6, 6},
-      {"6.5", "39.5", 6, 40}, {"99999999999999999", "-99999999999999999", 40, 6},
+      {{"7", "45", "20", "1"}, {"8", "40", "20", "1"}},
+      {{"3", "30", "500", "20"}, {"6", "30", "121", "6"}},
+      {{"10", "30", "500", "20"}, {"10", "30", "500", "10"}},
+      {{"10", "30", "662", "20"}, {"10", "30", "661", "10"}},
+      {{"6", "6", "500", "1"}, {"6", "6", "13", "1"}},
+      {{"40", "30", "2", "20"}, {"40", "30", "4", "15"}},
+      {{"6.5", "39.5", "abc", "2.5"}, {"6", "40", "4", "2"}},
+      {{"99999999999999999", "-99999999999999999", "", "-3"}, {"40", "6", "4", "1"}},
   };
   for (const row& r : rows) {
     harness h(12345, 1000, 1000);
     h.start();
-    newgame(h, {{control::Text1, r.width}, {control::Text2, r.height}});
-    EXPECT_EQ(h.g->wellwidth, r.wellwidth) << r.width;
-    EXPECT_EQ(h.g->welldepth, r.wellwidth) << r.width;
-    EXPECT_EQ(h.g->wellheight, r.wellheight) << r.height;
-    EXPECT_EQ(h.w.text(control::Text1), std::to_string(r.wellwidth));
-    EXPECT_EQ(h.w.text(control::Text2), std::to_string(r.wellheight));
-  }
-}
-
-TEST(NewGame, CapsTheShapeSizeAndTheLayersByTheNewWell) {
-  struct row {
-    std::string width, height, shapes, layers;
-    int maxsquares, maxlayers;
-  };
-  const std::vector<row> rows{
-      {"10", "30", "500", "20", 500, 10},  // cap 7 x 27 x 7 / 2 = 661; layers 15, then 10
-      {"6", "6", "500", "1", 13, 1},       // cap 3 x 3 x 3 / 2 = 13
-      {"40", "30", "2", "20", 4, 15},      // at least 4; half the height
-      {"10", "30", "abc", "0", 4, 1},     {"10", "30", "661.5", "2.5", 661, 2},
-  };
-  for (const row& r : rows) {
-    harness h(12345, 1000, 1000);
-    h.start();
-    newgame(h, {{control::Text1, r.width},
-                {control::Text2, r.height},
-                {control::Text5, r.shapes},
-                {control::Text6, r.layers}});
-    EXPECT_EQ(h.g->maxsquares, r.maxsquares) << r.shapes;
-    EXPECT_EQ(h.g->maxlayers, r.maxlayers) << r.layers;
-    EXPECT_EQ(h.w.text(control::Text5), std::to_string(r.maxsquares));
-    EXPECT_EQ(h.w.text(control::Text6), std::to_string(r.maxlayers));
+    newgame(h, r.texts);
+    const std::vector<std::string> fields{h.w.text(control::Text1), h.w.text(control::Text2),
+                                          h.w.text(control::Text5), h.w.text(control::Text6)};
+    EXPECT_EQ(fields, r.applied) << r.texts[0] << " " << r.texts[1];
+    const std::vector<std::string> state{
+        std::to_string(h.g->wellwidth), std::to_string(h.g->wellheight),
+        std::to_string(h.g->maxsquares), std::to_string(h.g->maxlayers)};
+    EXPECT_EQ(state, r.applied);
+    EXPECT_EQ(h.g->welldepth, h.g->wellwidth);
   }
 }
 
@@ -70,79 +56,42 @@ TEST(NewGame, AWellTheFitShrankBringsThePieceLimitsDownWithIt) {
   // Otherwise a 15-layer piece would fall into a well 6 high.
   harness h(12345, 60, 60);
   h.start();
-  newgame(h, {{control::Text1, "30"},
-              {control::Text2, "30"},
-              {control::Text5, "5000"},
-              {control::Text6, "15"}});
-  EXPECT_EQ(h.g->wellwidth, 6);
-  EXPECT_EQ(h.g->wellheight, 6);
-  EXPECT_EQ(h.g->squarewidth, 6);
-  EXPECT_EQ(h.g->squareheight, 3);
-  EXPECT_EQ(h.g->maxsquares, 13);
+  newgame(h, {"30", "30", "5000", "15"});
+  const std::vector<std::string> fields{h.w.text(control::Text1), h.w.text(control::Text2),
+                                        h.w.text(control::Text5), h.w.text(control::Text6)};
+  EXPECT_EQ(fields, (std::vector<std::string>{"6", "6", "13", "3"}));
   EXPECT_EQ(h.g->maxlayers, 3);
-  EXPECT_EQ(h.w.text(control::Text5), "13");
-  EXPECT_EQ(h.w.text(control::Text6), "3");
-  EXPECT_EQ(h.w.text(control::Text1), "6");
   expectpieceinside(*h.g);
 }
 
-TEST(NewGame, EmptiesTheWholeWellResetsTheScoreAndLeavesGameOver) {
+TEST(NewGame, EmptiesTheWholeWellAndLeavesGameOverForTheKindPlayed) {
+  // A kind loaded from a file has no menu item: after game over it must be played again, not
+  // the game-over code, which makes no pieces.
   harness h;
   h.start();
-  h.g->well.at(3, 30, 3) = 7;
+  for (menuitem item : {menuitem::regular, menuitem::one}) h.w.setchecked(item, false);
+  h.g->gametype = 5;
   h.g->well.at(39, 39, 39) = 7;  // left by an earlier, larger well
   h.g->score = 120;
   gameoversteps(*h.g, h.w);
-  ASSERT_FALSE(h.w.enabled(menuitem::newshape));
   h.w.click(menuitem::newgame);
   for (int32_t cell : h.g->well.cell) ASSERT_EQ(cell, 0);
   EXPECT_EQ(h.g->score, 0);
   EXPECT_EQ(h.g->gameover, 0);
-  EXPECT_EQ(h.g->gametype, gametypes::regular);
-  EXPECT_TRUE(h.w.enabled(menuitem::newshape));
-  EXPECT_NE(h.w.title().find("Total Points: 0"), std::string::npos);
-}
-
-TEST(NewGame, AfterGameOverAKindLoadedFromAFileIsPlayedAgain) {
-  // No menu item stands for code 5; the game must not stay without pieces.
-  harness h;
-  h.start();
-  for (menuitem item : {menuitem::classic, menuitem::regular, menuitem::hard, menuitem::allsizes,
-                        menuitem::holeinone}) {
-    h.w.setchecked(item, false);
-  }
-  h.g->gametype = 5;
-  gameoversteps(*h.g, h.w);
-  h.w.click(menuitem::newgame);
   EXPECT_EQ(h.g->gametype, 5);
-  EXPECT_EQ(h.g->savedgametype, 5);
+  EXPECT_TRUE(h.w.enabled(menuitem::newshape));
 }
 
 TEST(NewGame, HostileTextInEveryFieldStillGivesAPlayableGame) {
-  const std::vector<std::string> texts{"inf",
-                                       "nan",
-                                       "1e999",
-                                       "-0",
-                                       "",
-                                       " ",
-                                       "99999999999999999",
-                                       "-99999999999999999",
-                                       std::string(400, '9'),
-                                       "\x01\xff"};
-  for (const std::string& text : texts) {
+  for (const std::string text :
+       {"inf", "nan", "1e999", "-0", " ", "99999999999999999", "-99999999999999999", "\x01\xff"}) {
     harness h;
     h.start();
-    newgame(h, {{control::Text1, text},
-                {control::Text2, text},
-                {control::Text3, text},
-                {control::Text4, text},
-                {control::Text5, text},
-                {control::Text6, text}});
+    for (control box : {control::Text3, control::Text4}) h.w.type(box, text);
+    newgame(h, {text, text, text, text});
     const gamestate& g = *h.g;
-    EXPECT_TRUE(g.wellwidth >= 6 && g.wellwidth <= 40) << text;
-    EXPECT_TRUE(g.wellheight >= 6 && g.wellheight <= 40) << text;
-    EXPECT_TRUE(g.squarewidth >= 6 && g.squarewidth <= 554) << text;
-    EXPECT_TRUE(g.squareheight >= 3 && g.squareheight <= 554) << text;
+    EXPECT_TRUE(g.wellwidth >= 6 && g.wellwidth <= 40 && g.wellheight >= 6 && g.wellheight <= 40);
+    EXPECT_TRUE(g.squarewidth >= 6 && g.squarewidth <= 554 && g.squareheight >= 3) << text;
     EXPECT_TRUE(g.maxsquares >= 4 && g.maxsquares <= shapecap(g)) << text;
     EXPECT_TRUE(g.maxlayers >= 1 && g.maxlayers <= layercap(g)) << text;
     expectpieceinside(g);
@@ -154,19 +103,14 @@ TEST(NewShape, CostsFivePointsKeepsThePauseAndTakesTheLayerField) {
   h.start();
   h.w.key(keys::letter('P'));
   h.w.type(control::Text6, "3");
-  h.w.click(menuitem::newshape);
-  EXPECT_EQ(h.g->score, -5);
-  EXPECT_EQ(h.g->paused, 1);
-  EXPECT_EQ(h.g->maxlayers, 3);
-  EXPECT_NE(h.w.title().find("Total Points: -5"), std::string::npos);
   const int row = h.g->piecey;
+  h.w.click(menuitem::newshape);
   h.w.tick();
+  EXPECT_EQ(h.g->score, -5);
+  EXPECT_NE(h.w.title().find("Total Points: -5"), std::string::npos);
+  EXPECT_EQ(h.g->paused, 1);
   EXPECT_EQ(h.g->piecey, row);
-}
-
-TEST(Quit, EndsTheApplication) {
-  harness h;
-  h.start();
+  EXPECT_EQ(h.g->maxlayers, 3);
   h.w.click(menuitem::quit);
   EXPECT_TRUE(h.w.quitrequested);
 }
