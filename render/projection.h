@@ -10,7 +10,9 @@ struct origin {
 };
 origin sideorigin(const gamestate& g, int w, int h);
 origin toporigin(const gamestate& g, int w, int h);
-inline bool sideview(int view) { return view <= 4; }
+inline bool sideview(int view) {
+  return view <= 4;
+}
 
 // A cell's place in the current view: column (left to right), row (bottom to top) and layer
 // (far to near), each counted from 0.
@@ -20,6 +22,23 @@ struct cellplace {
   int d;
 };
 cellplace placeofcell(const gamestate& g, int view, int x, int y, int z);
+
+// A cell of the well, 1-based on each axis.
+struct cell {
+  int x;
+  int y;
+  int z;
+};
+// The cell at a place of the view: the other way round from placeofcell.
+cell cellatplace(const gamestate& g, int view, cellplace p);
+
+// How many columns, rows and layers the view shows.
+struct viewextent {
+  int columns;
+  int rows;
+  int layers;
+};
+viewextent extentofview(const gamestate& g, int view);
 
 // The top-left corner of the cell's front square.
 struct point {

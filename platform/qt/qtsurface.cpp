@@ -2,18 +2,19 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <utility>
 
 namespace {
 
-QColor color(int32_t packed) { return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF); }
-
-int pixel(float coordinate) { return qRound(coordinate); }
+QColor color(int32_t packed) {
+  return QColor(packed & 0xFF, (packed >> 8) & 0xFF, (packed >> 16) & 0xFF);
+}
 
 void line(QImage& image, float x1, float y1, float x2, float y2, int32_t packed) {
   QPainter painter(&image);
   painter.setPen(QPen(color(packed), 1));
-  painter.drawLine(pixel(x1), pixel(y1), pixel(x2), pixel(y2));
+  painter.drawLine(topixel(x1), topixel(y1), topixel(x2), topixel(y2));
 }
 
 }  // namespace
@@ -25,7 +26,9 @@ void qtsurface::setsize(int width, int height) {
   dirty_ = true;
 }
 
-bool qtsurface::takedirty() { return std::exchange(dirty_, false); }
+bool qtsurface::takedirty() {
+  return std::exchange(dirty_, false);
+}
 
 void qtsurface::clearsurface() {
   image_.fill(Qt::black);
@@ -41,8 +44,8 @@ void qtsurface::drawline(float x1, float y1, float x2, float y2, int32_t packed)
 void qtsurface::drawbox(float x1, float y1, float x2, float y2, int32_t packed) {
   QPainter painter(&image_);
   painter.setPen(QPen(color(packed), 1));
-  const QPoint a(pixel(x1), pixel(y1));
-  const QPoint b(pixel(x2), pixel(y2));
+  const QPoint a(topixel(x1), topixel(y1));
+  const QPoint b(topixel(x2), topixel(y2));
   painter.drawLine(a.x(), a.y(), b.x(), a.y());
   painter.drawLine(b.x(), a.y(), b.x(), b.y());
   painter.drawLine(b.x(), b.y(), a.x(), b.y());
@@ -51,10 +54,19 @@ void qtsurface::drawbox(float x1, float y1, float x2, float y2, int32_t packed) 
 }
 
 void qtsurface::fillbox(float x1, float y1, float x2, float y2, int32_t packed) {
+  // From corner to corner whichever way round they come: QRect::normalized() would drop the
+  // outermost pixels of a box given back to front.
+  const auto [left, right] = std::minmax({topixel(x1), topixel(x2)});
+  const auto [top, bottom] = std::minmax({topixel(y1), topixel(y2)});
   QPainter painter(&image_);
-  painter.fillRect(QRect(QPoint(pixel(x1), pixel(y1)), QPoint(pixel(x2), pixel(y2))).normalized(),
-                   color(packed));
+  painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), color(packed));
   dirty_ = true;
+}
+
+pixelrows qtsurface::pixels() {
+  dirty_ = true;
+  return {reinterpret_cast<uint32_t*>(image_.bits()), image_.width(), image_.height(),
+          static_cast<int>(image_.bytesPerLine() / 4)};
 }
 
 void qtsurface::printtext(const std::string& text) {

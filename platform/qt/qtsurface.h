@@ -4,8 +4,9 @@
 
 #include "platform/surface.h"
 
-// The drawing operations on an off-screen image: whole-pixel coordinates (rounded to nearest), no
-// antialiasing, a one-pixel pen. The widget shows the image only when a frame is complete.
+// The drawing operations on an off-screen image with Qt's own painter: whole-pixel coordinates
+// (topixel), no antialiasing, a one-pixel pen. The widget shows the image only when a frame is
+// complete.
 class qtsurface : public surface {
  public:
   // Makes the image match the drawing area; its content is lost and the game redraws.
@@ -21,6 +22,7 @@ class qtsurface : public surface {
   int surfacewidth() const override { return image_.width(); }
   int surfaceheight() const override { return image_.height(); }
   void printtext(const std::string& text) override;
+  pixelrows pixels() override;
 
  private:
   QImage image_{500, 554, QImage::Format_RGB32};

@@ -1,0 +1,135 @@
+#include "render/raster.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdlib>
+
+namespace {
+
+// Coordinates this far out are handed on: nothing checks that every surface places them alike.
+constexpr int reach = 1 << 15;
+
+bool withinreach(int a, int b, int c, int d) {
+  return std::abs(a) <= reach && std::abs(b) <= reach && std::abs(c) <= reach &&
+         std::abs(d) <= reach;
+}
+
+}  // namespace
+
+void rastersurface::clearsurface() {
+  // The surface behind clears its own state with the picture (such as where text goes next).
+  if (behind_ != nullptr) {
+    behind_->clearsurface();
+    return;
+  }
+  for (int y = 0; y < picture_.height; ++y) run(y, 0, picture_.width - 1, pixelvalue(0));
+}
+
+void rastersurface::drawline(float x1, float y1, float x2, float y2, int32_t color) {
+  const int a = topixel(x1);
+  const int b = topixel(y1);
+  const int c = topixel(x2);
+  const int d = topixel(y2);
+  if (withinreach(a, b, c, d) && line(a, b, c, d, pixelvalue(color))) return;
+  if (behind_ != nullptr) {
+    behind_->drawline(x1, y1, x2, y2, color);
+  } else {
+    ++refused_;
+  }
+}
+
+void rastersurface::drawbox(float x1, float y1, float x2, float y2, int32_t color) {
+  const int a = topixel(x1);
+  const int b = topixel(y1);
+  const int c = topixel(x2);
+  const int d = topixel(y2);
+  if (withinreach(a, b, c, d)) {
+    const uint32_t value = pixelvalue(color);
+    line(a, b, c, b, value);
+    line(c, b, c, d, value);
+    line(c, d, a, d, value);
+    line(a, d, a, b, value);
+  } else if (behind_ != nullptr) {
+    behind_->drawbox(x1, y1, x2, y2, color);
+  } else {
+    ++refused_;
+  }
+}
+
+void rastersurface::fillbox(float x1, float y1, float x2, float y2, int32_t color) {
+  const int a = topixel(x1);
+  const int b = topixel(y1);
+  const int c = topixel(x2);
+  const int d = topixel(y2);
+  if (withinreach(a, b, c, d)) {
+    const uint32_t value = pixelvalue(color);
+    const int top = std::max(std::min(b, d), 0);
+    const int bottom = std::min(std::max(b, d), picture_.height - 1);
+    for (int y = top; y <= bottom; ++y) run(y, std::min(a, c), std::max(a, c), value);
+  } else if (behind_ != nullptr) {
+    behind_->fillbox(x1, y1, x2, y2, color);
+  } else {
+    ++refused_;
+  }
+}
+
+void rastersurface::printtext(const std::string& text) {
+  if (behind_ != nullptr) {
+    behind_->printtext(text);
+  } else {
+    ++refused_;
+  }
+}
+
+void rastersurface::run(int y, int x1, int x2, uint32_t value) {
+  if (y < 0 || y >= picture_.height) return;
+  x1 = std::max(x1, 0);
+  x2 = std::min(x2, picture_.width - 1);
+  if (x1 > x2) return;
+  std::fill_n(picture_.first + static_cast<std::ptrdiff_t>(y) * picture_.stride + x1, x2 - x1 + 1,
+              value);
+}
+
+bool rastersurface::line(int x1, int y1, int x2, int y2, uint32_t value) {
+  if (y1 == y2) {
+    run(y1, std::min(x1, x2), std::max(x1, x2), value);
+  } else if (x1 == x2) {
+    column(x1, std::min(y1, y2), std::max(y1, y2), value);
+  } else if (std::abs(x2 - x1) == std::abs(y2 - y1)) {
+    diagonal(x1, y1, x2, y2, value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void rastersurface::column(int x, int y1, int y2, uint32_t value) {
+  if (x < 0 || x >= picture_.width) return;
+  y1 = std::max(y1, 0);
+  y2 = std::min(y2, picture_.height - 1);
+  uint32_t* p = picture_.first + static_cast<std::ptrdiff_t>(y1) * picture_.stride + x;
+  for (int y = y1; y <= y2; ++y, p += picture_.stride) *p = value;
+}
+
+void rastersurface::diagonal(int x1, int y1, int x2, int y2, uint32_t value) {
+  // Downward from the upper end: pixel k is (x1 + step * k, y1 + k).
+  if (y1 > y2) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const int step = x2 > x1 ? 1 : -1;
+  int first = std::max(0, -y1);
+  int last = std::min(y2 - y1, picture_.height - 1 - y1);
+  if (step > 0) {
+    first = std::max(first, -x1);
+    last = std::min(last, picture_.width - 1 - x1);
+  } else {
+    first = std::max(first, x1 - (picture_.width - 1));
+    last = std::min(last, x1);
+  }
+  if (first > last) return;
+  uint32_t* p = picture_.first + static_cast<std::ptrdiff_t>(y1 + first) * picture_.stride + x1 +
+                step * first;
+  const std::ptrdiff_t advance = picture_.stride + step;
+  for (int k = first; k <= last; ++k, p += advance) *p = value;
+}

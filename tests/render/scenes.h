@@ -1,0 +1,74 @@
+#pragma once
+
+#include <random>
+
+#include "model/gamestate.h"
+
+// Wells and pieces to draw, for the scene tests and the render benchmark.
+namespace scenes {
+
+// A well of the given size with its lowest `full` rows filled, each cube in a colour of its own.
+inline void fillrows(gamestate& g, int wellwidth, int wellheight, int full) {
+  g.wellwidth = wellwidth;
+  g.wellheight = wellheight;
+  g.welldepth = wellwidth;
+  for (int y = wellheight - full + 1; y <= wellheight; ++y) {
+    for (int z = 1; z <= wellwidth; ++z) {
+      for (int x = 1; x <= wellwidth; ++x) g.well.at(x, y, z) = 1 + (x * 977 + y * 131 + z * 37);
+    }
+  }
+}
+
+// Puts a T of four cubes at the top of the well as the falling piece.
+inline void fallingt(gamestate& g, int32_t color) {
+  g.piecesizex = 2;
+  g.piecesizey = 2;
+  g.piecesizez = 1;
+  g.piecex = 2;
+  g.piecey = 0;
+  g.piecez = 2;
+  for (int a = 1; a <= 3; ++a) g.piece.at(a, 1, 1) = color;
+  g.piece.at(2, 2, 1) = color;
+}
+
+// A small random scene: well size, contents, a piece that may share cells with the well, view,
+// cell sizes (whole numbers or not) and nothing else.
+inline void randomscene(gamestate& g, std::mt19937& rng, bool wholesizes) {
+  auto pick = [&rng](int low, int high) { return std::uniform_int_distribution(low, high)(rng); };
+  auto chance = [&rng](double p) { return std::bernoulli_distribution(p)(rng); };
+  g.wellwidth = pick(1, 8);
+  g.welldepth = g.wellwidth;
+  g.wellheight = pick(1, 10);
+  g.view = pick(1, 8);
+  if (wholesizes) {
+    g.squarewidth = pick(1, 20);
+    g.squareheight = pick(0, static_cast<int>(g.squarewidth));
+  } else {
+    g.squarewidth = pick(8, 80) / 4.0 + (chance(0.5) ? 0.1 * pick(1, 9) : 0);
+    g.squareheight = pick(1, 40) / 4.0 + (chance(0.5) ? 0.1 * pick(1, 9) : 0);
+  }
+  const double density = pick(0, 10) / 10.0;
+  for (int y = 1; y <= g.wellheight; ++y) {
+    for (int z = 1; z <= g.welldepth; ++z) {
+      for (int x = 1; x <= g.wellwidth; ++x) {
+        if (chance(density)) g.well.at(x, y, z) = pick(1, 0xFFFFFE);
+      }
+    }
+  }
+  g.piecesizex = pick(0, g.wellwidth - 1);
+  g.piecesizey = pick(1, g.wellheight);
+  g.piecesizez = pick(1, g.welldepth);
+  g.piecex = pick(1, g.wellwidth - g.piecesizex);
+  g.piecey = pick(0, g.wellheight - g.piecesizey);
+  g.piecez = pick(0, g.welldepth - g.piecesizez);
+  const int32_t color = pick(1, 0xFFFFFE);
+  for (int c = 1; c <= g.piecesizez; ++c) {
+    for (int b = 1; b <= g.piecesizey; ++b) {
+      for (int a = 1; a <= g.piecesizex + 1; ++a) {
+        if (chance(0.5)) g.piece.at(a, b, c) = color;
+      }
+    }
+  }
+}
+
+}  // namespace scenes
