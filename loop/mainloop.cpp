@@ -5,21 +5,16 @@
 #include "model/colors.h"
 #include "model/generate.h"
 #include "model/spawn.h"
+#include "persist/checkmarks.h"
 #include "render/drawscene.h"
 
 namespace {
 
 // A new game takes the difficulty and the kind of game from the check marks; the last checked
-// kind wins and none checked keeps the current one.
+// item wins and no kind checked keeps the current one.
 void readplayoptions(gamestate& g, const window& w) {
-  g.difficulty = 0;
-  if (w.checked(menuitem::two)) g.difficulty = 1;
-  if (w.checked(menuitem::three)) g.difficulty = 2;
-  if (w.checked(menuitem::regular)) g.gametype = gametypes::regular;
-  if (w.checked(menuitem::hard)) g.gametype = gametypes::hard;
-  if (w.checked(menuitem::classic)) g.gametype = gametypes::easy;
-  if (w.checked(menuitem::allsizes)) g.gametype = gametypes::allsizes;
-  if (w.checked(menuitem::holeinone)) g.gametype = gametypes::holeinone;
+  g.difficulty = checkedvalue(w, difficultymarks, 0);
+  g.gametype = checkedgametype(w, g.gametype);
   g.savedgametype = g.gametype;
 }
 

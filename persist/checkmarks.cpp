@@ -7,12 +7,16 @@ void checkvalue(window& w, std::span<const checkmark> group, int value) {
   }
 }
 
-int checkedgametype(const window& w, int current) {
+int checkedvalue(const window& w, std::span<const checkmark> group, int current) {
   int chosen = current;
-  for (const checkmark& mark : gametypemarks) {
+  for (const checkmark& mark : group) {
     if (w.checked(mark.item)) chosen = mark.value;
   }
   return chosen;
+}
+
+int checkedgametype(const window& w, int current) {
+  return checkedvalue(w, gametypemarks, current);
 }
 
 void checkfromsettings(window& w, const gamestate& g) {

@@ -31,6 +31,9 @@ inline constexpr std::array<checkmark, 2> blockcolormarks{
 // Clears the group, then checks the item that stands for value; none when no item does.
 void checkvalue(window& w, std::span<const checkmark> group, int value);
 
+// The value of the last checked item of the group; current when no item is checked.
+int checkedvalue(const window& w, std::span<const checkmark> group, int current);
+
 // The kind of game the check marks choose; current when no item is checked.
 int checkedgametype(const window& w, int current);
 
