@@ -10,21 +10,41 @@
 namespace {
 
 constexpr std::array<menuitem, 20> commands = {
-    menuitem::newshape,     menuitem::newgame,     menuitem::savesettings, menuitem::restoresettings,
-    menuitem::one,          menuitem::two,         menuitem::three,        menuitem::classic,
-    menuitem::regular,      menuitem::hard,        menuitem::allsizes,     menuitem::holeinone,
-    menuitem::truecolor,    menuitem::color16,     menuitem::blockrandom,  menuitem::blockuniform,
-    menuitem::choosesize,   menuitem::choosegrid,  menuitem::chooseshape,  menuitem::chooselayers,
+    menuitem::newshape,   menuitem::newgame,    menuitem::savesettings, menuitem::restoresettings,
+    menuitem::one,        menuitem::two,        menuitem::three,        menuitem::classic,
+    menuitem::regular,    menuitem::hard,       menuitem::allsizes,     menuitem::holeinone,
+    menuitem::truecolor,  menuitem::color16,    menuitem::blockrandom,  menuitem::blockuniform,
+    menuitem::choosesize, menuitem::choosegrid, menuitem::chooseshape,  menuitem::chooselayers,
 };
 constexpr std::array<control, 7> fields = {control::Text1, control::Text2, control::Text3,
                                            control::Text4, control::Text5, control::Text6,
                                            control::Text7};
 constexpr std::array<control, 5> buttons = {control::Command1, control::Command2, control::Command3,
                                             control::Command4, control::Command5};
-const std::array<std::string, 24> hostiletexts = {
-    "6",     "7",   "10",   "12",    "25",   "30",         "40",     "41",
-    "100",   "0",   "-3",   "2.5",   "14.5", "abc",        "",       "  9",
-    "1e999", "nan", "inf",  "99999999999999999", "-0",     "3..5",   "Ärger, \"quoted\"", "   "};
+const std::array<std::string, 24> hostiletexts = {"6",
+                                                  "7",
+                                                  "10",
+                                                  "12",
+                                                  "25",
+                                                  "30",
+                                                  "40",
+                                                  "41",
+                                                  "100",
+                                                  "0",
+                                                  "-3",
+                                                  "2.5",
+                                                  "14.5",
+                                                  "abc",
+                                                  "",
+                                                  "  9",
+                                                  "1e999",
+                                                  "nan",
+                                                  "inf",
+                                                  "99999999999999999",
+                                                  "-0",
+                                                  "3..5",
+                                                  "Ärger, \"quoted\"",
+                                                  "   "};
 
 class bot {
  public:
@@ -36,17 +56,17 @@ class bot {
 
   void step() {
     const int roll = pick(1000);
-    if (roll < 430) {
+    if (roll < 500) {
       h_.w.tick();
-    } else if (roll < 700) {
+    } else if (roll < 800) {
       presskey();
-    } else if (roll < 780) {
+    } else if (roll < 860) {
       h_.w.click(commands[pick(commands.size())]);
-    } else if (roll < 890) {
+    } else if (roll < 950) {
       usepanel();
-    } else if (roll < 910) {
+    } else if (roll < 970) {
       resize();
-    } else if (roll < 960 || h_.g->gameover == 1) {
+    } else if (roll < 985 || (h_.g->gameover == 1 && pick(20) == 0)) {
       newgame();
     } else {
       h_.w.click(menuitem::newshape);
@@ -59,8 +79,9 @@ class bot {
   int pick(size_t n) { return static_cast<int>(random_() % n); }
 
   void presskey() {
-    static constexpr std::array<int, 9> moves = {keys::enter, keys::enter, keys::enter, keys::left,
-                                                 keys::right, keys::up,    keys::down,  'H', 'U'};
+    static constexpr std::array<int, 9> moves = {keys::enter, keys::enter, keys::enter,
+                                                 keys::left,  keys::right, keys::up,
+                                                 keys::down,  'H',         'U'};
     const int roll = pick(100);
     int code = 0;
     if (roll < 70) {
@@ -172,8 +193,8 @@ class bot {
           const bool inbox = x >= 1 && x <= g.piecesizex + 1 && y >= 1 && y <= g.piecesizey &&
                              z >= 1 && z <= g.piecesizez;
           if (!inbox && g.piece.at(x, y, z) != 0) return fault("piece cube outside its box");
-          const bool inwell = x >= 1 && x <= g.wellwidth && y >= 1 && y <= g.wellheight &&
-                              z >= 1 && z <= g.welldepth;
+          const bool inwell = x >= 1 && x <= g.wellwidth && y >= 1 && y <= g.wellheight && z >= 1 &&
+                              z <= g.welldepth;
           if (!inwell && g.well.at(x, y, z) != 0) return fault("well cube outside the well");
         }
       }

@@ -9,8 +9,8 @@
 // size, checking the game's invariants after every event.
 struct soakresult {
   uint64_t events = 0;
-  uint64_t games = 0;     // games started (New Game)
-  uint64_t gameovers = 0; // games that ended on their own
+  uint64_t games = 0;      // games started (New Game)
+  uint64_t gameovers = 0;  // games that ended on their own
   uint64_t landings = 0;
   std::vector<std::string> faults;  // the first few invariant violations, described
   uint64_t faultcount = 0;
