@@ -41,8 +41,10 @@ class surface {
 
   // Direct access to the picture, for surfaces that keep it in memory; asking for it counts as
   // drawing. A surface that answers paints with the same pixels as writing them directly:
-  // coordinates placed by topixel(), fillbox and drawbox covering both corners, and a horizontal,
-  // vertical or 45-degree line covering both ends and every pixel between them. Other lines are
-  // the surface's own affair.
+  // coordinates placed by topixel(); fillbox and drawbox covering both corners; a horizontal,
+  // vertical or 45-degree line covering both ends and every pixel between them; and a line rising
+  // to the right one pixel off 45 degrees, at most 128 pixels across, running at 45 degrees but
+  // for one odd step at its lowest pixel (when steeper) or its rightmost pixel (when flatter).
+  // Other lines are the surface's own affair.
   virtual pixelrows pixels() { return {}; }
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <set>
 #include <utility>
 
 #include "model/colors.h"
@@ -90,41 +89,15 @@ bool cubeshape::make(double w, double h) {
     top_ = std::min(top_, r.dy);
     bottom_ = std::max(bottom_, r.dy);
   }
-  findcovering(iw, ih);
   return true;
 }
 
-void cubeshape::findcovering(int w, int h) {
-  // The cube's pixels, and for each the neighbours whose cubes paint it too.
-  std::set<std::pair<int, int>> own;
+std::vector<std::pair<int, int>> cubeshape::painted() const {
+  std::vector<std::pair<int, int>> pixels;
   for (const run& r : whole_) {
-    for (int x = r.x1; x <= r.x2; ++x) own.insert({x, r.dy});
+    for (int x = r.x1; x <= r.x2; ++x) pixels.emplace_back(x, r.dy);
   }
-  std::vector<uint8_t> coveredby;
-  for (const auto& [x, y] : own) {
-    uint8_t by = 0;
-    for (int k = 1; k <= 7; ++k) {
-      const int dx = ((k & 1) != 0 ? w : 0) - ((k & 4) != 0 ? h : 0);
-      const int dy = ((k & 4) != 0 ? h : 0) - ((k & 2) != 0 ? w : 0);
-      if (own.count({x - dx, y - dy}) != 0) by |= static_cast<uint8_t>(1 << (k - 1));
-    }
-    coveredby.push_back(by);
-  }
-  auto covers = [&](unsigned set) {
-    for (const uint8_t by : coveredby) {
-      if ((by & set) == 0) return false;
-    }
-    return true;
-  };
-  covering_.clear();
-  for (unsigned set = 1; set < 128; ++set) {
-    if (!covers(set)) continue;
-    bool smallest = true;
-    for (unsigned bit = 1; bit < 128; bit <<= 1) {
-      if ((set & bit) != 0 && covers(set & ~bit)) smallest = false;
-    }
-    if (smallest) covering_.push_back(static_cast<uint8_t>(set));
-  }
+  return pixels;
 }
 
 void cubeshape::paint(const std::vector<run>& runs, rastersurface& s, int x, int y,

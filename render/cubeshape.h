@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "render/raster.h"
@@ -22,11 +23,8 @@ class cubeshape {
   void paintrest(rastersurface& s, int x, int y, uint32_t color) const;
   void paintwhole(rastersurface& s, int x, int y, uint32_t color) const;
 
-  // The seven cells drawn after a cell that can hide it: one column right (bit 1), one row up
-  // (bit 2), one layer nearer (bit 4) and their combinations, numbered 1..7. A neighbour set has
-  // bit k - 1 for neighbour k. These are the smallest sets whose cubes paint over every pixel of
-  // the cube; a cube with any of them complete can be left out.
-  const std::vector<uint8_t>& coveringsets() const { return covering_; }
+  // Every pixel of the whole cube, from its corner pixel.
+  std::vector<std::pair<int, int>> painted() const;
 
  private:
   struct run {
@@ -36,12 +34,10 @@ class cubeshape {
     bool edge;  // in the edge colour instead of the cube's
   };
   void paint(const std::vector<run>& runs, rastersurface& s, int x, int y, uint32_t color) const;
-  void findcovering(int w, int h);
 
   std::vector<run> front_;
   std::vector<run> rest_;
   std::vector<run> whole_;
-  std::vector<uint8_t> covering_;
   // The box around every pixel of the cube, from its corner.
   int left_ = 0;
   int right_ = 0;

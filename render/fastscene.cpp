@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/cells.h"
+#include "render/covering.h"
 #include "render/cubeshape.h"
 #include "render/literal.h"
 #include "render/projection.h"
@@ -17,10 +18,11 @@ using rowbits = std::bitset<128>;
 
 // Kept from one redraw to the next, so that a redraw allocates nothing once the sizes are known.
 struct scratch {
+  double w = -1;  // the cell sizes the pattern and the covering sets were made for
+  double h = -1;
   cubeshape shape;
-  double shapew = -1;
-  double shapeh = -1;
-  bool shapemade = false;
+  bool patterned = false;
+  covering hiding;
   std::vector<rowbits> filled;   // by layer and row: the cells holding a cube
   std::vector<rowbits> falling;  // the cells holding a cube of the falling piece
 };
@@ -30,10 +32,12 @@ scratch& kept() {
   return s;
 }
 
+// Columns of a view that one row of bits can hold.
+constexpr int widest = static_cast<int>(rowbits().size());
+
 // Whether every cube of this view lands on whole or half pixels that a float holds exactly, so
 // that one pattern stands for all of them.
 bool patternfits(const gamestate& g, origin o, viewextent e) {
-  if (e.columns > static_cast<int>(rowbits().size())) return false;
   if (o.x * 2 != std::floor(o.x * 2) || o.y * 2 != std::floor(o.y * 2)) return false;
   const double span = (e.columns + e.rows + e.layers + 2) * (g.squarewidth + g.squareheight + 2);
   return std::abs(o.x) + std::abs(o.y) + span < (1 << 21);
@@ -54,8 +58,8 @@ rowwalk walkrow(const gamestate& g, int row, int d) {
   return {first, {second.x - first.x, second.y - first.y, second.z - first.z}};
 }
 
-// The cubes that show, copied from the pattern; a cube stays out when one of the pattern's
-// covering sets of later neighbours is complete.
+// The cubes that show, copied from the pattern; a cube stays out when all the cells of one of the
+// covering sets of later neighbours are filled.
 void drawvisiblecubes(const gamestate& g, origin o, rastersurface& r, scratch& k) {
   const viewextent e = extentofview(g, g.view);
   const auto rows = static_cast<size_t>(e.rows);
@@ -88,7 +92,7 @@ void drawvisiblecubes(const gamestate& g, origin o, rastersurface& r, scratch& k
       const rowbits neighbours[8] = {none,   here >> 1,   above,       above >> 1,
                                      nearer, nearer >> 1, nearerabove, nearerabove >> 1};
       rowbits covered;
-      for (const uint8_t set : k.shape.coveringsets()) {
+      for (const uint8_t set : k.hiding.sets()) {
         rowbits all = here;
         for (int n = 1; n <= 7; ++n) {
           if ((set & (1 << (n - 1))) != 0) all &= neighbours[n];
@@ -127,12 +131,16 @@ void drawscenefast(const gamestate& g, surface& s, pixelrows picture) {
   r.clearsurface();
   drawgrid(g, o, r);
   scratch& k = kept();
-  if (g.squarewidth != k.shapew || g.squareheight != k.shapeh) {
-    k.shapew = g.squarewidth;
-    k.shapeh = g.squareheight;
-    k.shapemade = k.shape.make(k.shapew, k.shapeh);
+  if (g.squarewidth != k.w || g.squareheight != k.h) {
+    k.w = g.squarewidth;
+    k.h = g.squareheight;
+    k.patterned = k.shape.make(k.w, k.h);
+    if (k.patterned) k.hiding.find(k.shape.painted(), static_cast<int>(k.w), static_cast<int>(k.h));
   }
-  if (k.shapemade && patternfits(g, o, extentofview(g, g.view))) {
+  // Cell sizes that are not whole numbers place each cube its own way: every cube is drawn, each
+  // operation written straight into the picture.
+  const viewextent e = extentofview(g, g.view);
+  if (k.patterned && e.columns <= widest && patternfits(g, o, e)) {
     drawvisiblecubes(g, o, r, k);
   } else {
     drawcubes(g, o, r);

@@ -9,6 +9,9 @@ namespace {
 // Coordinates this far out are handed on: nothing checks that every surface places them alike.
 constexpr int reach = 1 << 15;
 
+// The longest line one pixel off 45 degrees that is written here.
+constexpr int longestnearly = 128;
+
 bool withinreach(int a, int b, int c, int d) {
   return std::abs(a) <= reach && std::abs(b) <= reach && std::abs(c) <= reach &&
          std::abs(d) <= reach;
@@ -97,6 +100,29 @@ bool rastersurface::line(int x1, int y1, int x2, int y2, uint32_t value) {
     column(x1, std::min(y1, y2), std::max(y1, y2), value);
   } else if (std::abs(x2 - x1) == std::abs(y2 - y1)) {
     diagonal(x1, y1, x2, y2, value);
+  } else if (!nearlydiagonal(x1, y1, x2, y2, value)) {
+    return false;
+  }
+  return true;
+}
+
+bool rastersurface::nearlydiagonal(int x1, int y1, int x2, int y2, uint32_t value) {
+  // Rising to the right, from the lower end (x1, y1) to the upper end (x2, y2).
+  if (y1 < y2) {
+    std::swap(x1, x2);
+    std::swap(y1, y2);
+  }
+  const int across = x2 - x1;
+  const int up = y1 - y2;
+  if (across <= 0 || up <= 0 || std::max(across, up) > longestnearly) return false;
+  if (up == across + 1) {
+    // Steeper: the odd step is the lowest pixel.
+    run(y1, x1, x1, value);
+    diagonal(x1, y1 - 1, x2, y2, value);
+  } else if (across == up + 1) {
+    // Flatter: the odd step is the rightmost pixel.
+    diagonal(x1, y1, x2 - 1, y2, value);
+    run(y2, x2, x2, value);
   } else {
     return false;
   }

@@ -12,9 +12,10 @@ constexpr uint32_t pixelvalue(int32_t packed) {
 }
 
 // Draws straight into a picture's pixels, each operation painting exactly what the picture's own
-// surface would paint. What that surface promises to paint alike (boxes; horizontal, vertical and
-// 45-degree lines) is written here; anything else, and anything far outside the picture, is handed
-// to it. Without a surface behind, such an operation is refused and counted.
+// surface would paint. What that surface promises to paint alike (boxes; horizontal, vertical,
+// 45-degree and short nearly-45-degree lines) is written here; anything else, and anything far
+// outside the picture, is handed to it. Without a surface behind, such an operation is refused and
+// counted.
 class rastersurface : public surface {
  public:
   rastersurface(pixelrows picture, surface* behind) : picture_(picture), behind_(behind) {}
@@ -37,6 +38,7 @@ class rastersurface : public surface {
   // Writes a line between whole-pixel ends; false when it is not one of the promised kinds.
   bool line(int x1, int y1, int x2, int y2, uint32_t value);
   void diagonal(int x1, int y1, int x2, int y2, uint32_t value);
+  bool nearlydiagonal(int x1, int y1, int x2, int y2, uint32_t value);
   void column(int x, int y1, int y2, uint32_t value);
 
   pixelrows picture_;
