@@ -1,5 +1,6 @@
 #include "loop/landing.h"
 
+#include "loop/highscore.h"
 #include "loop/title.h"
 #include "model/layers.h"
 
@@ -25,7 +26,10 @@ void landing(gamestate& g, window& w) {
   fixpiece(g);
   g.landed = 0;
   clearlayers(g);
-  if (g.piecey < 1 && g.gameover == 0 && g.gametype != gametypes::over) gameoversteps(g, w);
+  if (g.piecey < 1 && g.gameover == 0 && g.gametype != gametypes::over) {
+    gameoversteps(g, w);
+    highscorecheck(g, w);
+  }
 }
 
 void gameoversteps(gamestate& g, window& w) {

@@ -4,7 +4,7 @@
 #include "platform/window.h"
 
 // Fixes the landed piece into the well, clears full layers and scores, and ends the game when the
-// piece never left its spawn row.
+// piece never left its spawn row; a game that ends is then checked against the high-score table.
 void landing(gamestate& g, window& w);
 
 // Game over: the game-over title, the kind of game kept in savedgametype, "New Shape" disabled.

@@ -28,6 +28,8 @@ class window {
 
   // A message the player must read (a file that could not be written, say).
   virtual void showmessage(const std::string& text) = 0;
+  // Something the player asked to see (the high-score table, say), shown as plain text.
+  virtual void showinformation(const std::string& text) = 0;
   // Ends the application at once.
   virtual void quit() = 0;
   // The time of day, to seed the random generator.

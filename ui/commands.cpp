@@ -2,6 +2,8 @@
 
 #include "persist/restoresettings.h"
 #include "persist/savesettings.h"
+#include "ui/highscorepanel.h"
+#include "ui/highscoretable.h"
 #include "ui/newgame.h"
 #include "ui/panels.h"
 #include "ui/playoptions.h"
@@ -19,6 +21,9 @@ void menu_Click(gamestate& g, window& w, menuitem item) {
       break;
     case menuitem::restoresettings:
       restoresettings(g, w);
+      break;
+    case menuitem::highscores:
+      highscores_Click(g, w);
       break;
     case menuitem::quit:
       quit_Click(w);
@@ -90,14 +95,17 @@ void button_Click(gamestate& g, window& w, control c) {
     case control::Command4:
       Command4_Click(g, w);
       break;
+    case control::Command5:
+      Command5_Click(g, w);
+      break;
     default:
       break;
   }
 }
 
-// A typed value waits in its field until Done or New Game reads it.
+// A typed value waits in its field until Done or New Game reads it; only the high-score name
+// decides at once whether its Done can be pressed.
 void text_Change(gamestate& g, window& w, control c) {
   (void)g;
-  (void)w;
-  (void)c;
+  if (c == control::Text7) Text7_Change(w);
 }

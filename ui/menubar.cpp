@@ -28,6 +28,7 @@ std::vector<menudef> menubar() {
                item("New Game", menuitem::newgame),
                menu("Settings", {item("Save Settings", menuitem::savesettings),
                                  item("Restore Default Settings", menuitem::restoresettings)}),
+               item("High Scores", menuitem::highscores),
                item("Quit", menuitem::quit),
            }),
       menu("Play-Options",
@@ -124,5 +125,12 @@ std::vector<controldef> panelcontrols() {
       label(control::Label9, "Maximum number of layers:", 240, 1440, 2160, green),
       field(control::Text6, 2400, 1440, "1"),
       button(control::Command4, 240, 2520),
+      // High score, after game over: a field wide enough for a name.
+      prompt(control::Label12, "CONGRADULATIONS!!!"),
+      label(control::Label11, "You have a new High-Score on the current settings!!!", 240, 1200,
+            6900, yellow),
+      label(control::Label13, "Please enter your name:", 240, 1920, 2160, green),
+      {control::Text7, controlkind::textfield, "", px(2400), px(1920), px(2895), px(285), 0},
+      button(control::Command5, 240, 2760),
   };
 }

@@ -42,6 +42,7 @@ class headlesswindow : public window, public surface {
   uint64_t drawcount = 0;       // drawing calls made, recorded or not
   std::vector<std::string> titles;
   std::vector<std::string> messages;
+  std::vector<std::string> informations;
   bool quitrequested = false;
   uint64_t clock = 12345;  // what timeofday() answers: the seed of a headless game
   control focused = control::Text7;
@@ -64,6 +65,7 @@ class headlesswindow : public window, public surface {
   bool controlenabled(control c) const;
   void setfocus(control c) override { focused = c; }
   void showmessage(const std::string& text) override { messages.push_back(text); }
+  void showinformation(const std::string& text) override { informations.push_back(text); }
   void quit() override { quitrequested = true; }
   uint64_t timeofday() const override { return clock; }
 

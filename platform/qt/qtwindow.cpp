@@ -200,7 +200,9 @@ void qtwindow::closeEvent(QCloseEvent* event) {
   if (sink_ != nullptr) sink_->Form_Unload();
 }
 
-void qtwindow::settitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+void qtwindow::settitle(const std::string& title) {
+  setWindowTitle(QString::fromStdString(title));
+}
 
 void qtwindow::setchecked(menuitem item, bool on) {
   if (auto found = actions_.find(item); found != actions_.end()) found->second->setChecked(on);
@@ -258,9 +260,18 @@ void qtwindow::setfocus(control c) {
 }
 
 void qtwindow::showmessage(const std::string& text) {
-  // Not modal in the event loop's sense: the game goes on while the message is shown.
-  auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8("Vovov Kubrix 3d"),
+  showbox(QMessageBox::Warning, text);
+}
+void qtwindow::showinformation(const std::string& text) {
+  showbox(QMessageBox::Information, text);
+}
+
+void qtwindow::showbox(QMessageBox::Icon icon, const std::string& text) {
+  // Not modal in the event loop's sense: the game goes on while the box is shown.
+  auto* box = new QMessageBox(icon, QString::fromUtf8("Vovov Kubrix 3d"),
                               QString::fromStdString(text), QMessageBox::Ok, this);
+  // Player names and file names are shown as typed, never taken for markup.
+  box->setTextFormat(Qt::PlainText);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }

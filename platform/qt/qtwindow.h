@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -55,6 +56,7 @@ class qtwindow : public QMainWindow, public window {
   void setcontrolenabled(control c, bool on) override;
   void setfocus(control c) override;
   void showmessage(const std::string& text) override;
+  void showinformation(const std::string& text) override;
   void quit() override;
   uint64_t timeofday() const override;
 
@@ -68,6 +70,8 @@ class qtwindow : public QMainWindow, public window {
  private:
   void addmenu(QWidget* parent, const menudef& def);
   void addcontrol(const controldef& def);
+  // A message box, open beside the game.
+  void showbox(QMessageBox::Icon icon, const std::string& text);
   // Runs one handler of the game, then shows the new picture if anything was drawn.
   void deliver(const std::function<void(events&)>& handler);
 

@@ -1,0 +1,19 @@
+#include "loop/highscore.h"
+
+#include <algorithm>
+
+#include "ui/highscorepanel.h"
+
+bool makesthetable(const highscoretable& table, const highscore& game) {
+  if (table.error != 0) return true;
+  if (game.score <= 0) return false;
+  const auto better =
+      std::count_if(table.records.begin(), table.records.end(), [&](const highscore& record) {
+        return samesettings(record, game) && record.score > game.score;
+      });
+  return static_cast<size_t>(better) < highscoreplaces;
+}
+
+void highscorecheck(gamestate& g, window& w) {
+  if (makesthetable(readhighscores(), highscoreof(g, {}))) showhighscorepanel(g, w);
+}

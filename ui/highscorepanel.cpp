@@ -1,0 +1,65 @@
+#include "ui/highscorepanel.h"
+
+#include <array>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "persist/highscores.h"
+#include "ui/panels.h"
+
+namespace {
+
+constexpr std::array<control, 5> panel{control::Label12, control::Label11, control::Label13,
+                                       control::Text7, control::Command5};
+// Locked while the panel is open, together with "New Shape", which game over has locked already.
+constexpr std::array<menuitem, 5> lockeditems{menuitem::choosesize, menuitem::choosegrid,
+                                              menuitem::chooseshape, menuitem::chooselayers,
+                                              menuitem::newgame};
+
+// The option panels by their Done buttons. The pause key can let a game run on, and end, under
+// one of them.
+using donehandler = void (*)(gamestate&, window&);
+constexpr std::array<std::pair<control, donehandler>, 4> optionpanels{{
+    {control::Command1, &Command1_Click},
+    {control::Command2, &Command2_Click},
+    {control::Command3, &Command3_Click},
+    {control::Command4, &Command4_Click},
+}};
+
+// A name of blanks only would make a record nobody could tell apart.
+bool nameready(const std::string& name) {
+  return name.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+}  // namespace
+
+void showhighscorepanel(gamestate& g, window& w) {
+  // Its Done would otherwise unlock New Game under this panel.
+  for (const auto& [done, close] : optionpanels) {
+    if (w.visible(done)) close(g, w);
+  }
+  g.paused = 1;
+  for (menuitem item : lockeditems) w.setenabled(item, false);
+  w.setenabled(menuitem::newshape, false);
+  w.settext(control::Text7, "");
+  w.setcontrolenabled(control::Command5, false);
+  for (control c : panel) w.setvisible(c, true);
+  w.setfocus(control::Text7);
+}
+
+void Text7_Change(window& w) {
+  w.setcontrolenabled(control::Command5, nameready(w.text(control::Text7)));
+}
+
+void Command5_Click(gamestate& g, window& w) {
+  const std::string name = w.text(control::Text7);
+  if (!nameready(name)) return;
+  if (const int error = appendhighscore(highscoreof(g, name)); error != 0) {
+    w.showmessage("Your high score could not be saved to \"" + std::string(highscorefile) +
+                  "\": " + std::strerror(error) + ". The scores saved before are kept.");
+  }
+  g.paused = 0;
+  for (control c : panel) w.setvisible(c, false);
+  for (menuitem item : lockeditems) w.setenabled(item, true);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// The high-score panel, shown after game over when the score makes the table: pauses the game,
+// locks the size commands, "New Shape" and "New Game", and waits for a name in Text7. An option
+// panel left open under it is closed first, as its own Done would close it.
+void showhighscorepanel(gamestate& g, window& w);
+
+// Each edit of the name: Done is pressable only while the name holds more than blanks.
+void Text7_Change(window& w);
+
+// Done: appends the record with the name as typed, resumes and unlocks the commands the panel
+// locked; "New Shape" stays locked until New Game. A record that cannot be written is reported
+// to the player, and the panel closes all the same.
+void Command5_Click(gamestate& g, window& w);

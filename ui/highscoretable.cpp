@@ -1,0 +1,45 @@
+#include "ui/highscoretable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "persist/highscores.h"
+
+namespace {
+
+// The records on the same settings as `current`, best first, as many as the table shows; equal
+// scores keep the order they were made in.
+std::vector<highscore> besthighscores(const std::vector<highscore>& records,
+                                      const highscore& current) {
+  std::vector<highscore> best;
+  std::copy_if(records.begin(), records.end(), std::back_inserter(best),
+               [&](const highscore& record) { return samesettings(record, current); });
+  std::stable_sort(best.begin(), best.end(),
+                   [](const highscore& a, const highscore& b) { return a.score > b.score; });
+  if (best.size() > highscoreplaces) best.resize(highscoreplaces);
+  return best;
+}
+
+}  // namespace
+
+void highscores_Click(const gamestate& g, window& w) {
+  const highscoretable table = readhighscores();
+  if (table.error != 0) {
+    w.showmessage("The high scores could not be read from \"" + std::string(highscorefile) +
+                  "\": " + std::strerror(table.error) + ".");
+    return;
+  }
+  const std::vector<highscore> best = besthighscores(table.records, highscoreof(g, {}));
+  if (best.empty()) {
+    w.showinformation("No high scores yet on the current settings.");
+    return;
+  }
+  std::string text = "High scores on the current settings:\n";
+  for (size_t i = 0; i < best.size(); ++i) {
+    text +=
+        "\n" + std::to_string(i + 1) + ". " + best[i].name + ": " + std::to_string(best[i].score);
+  }
+  w.showinformation(text);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// "High Scores": the ten best records on the settings of the game in play (or just ended), best
+// first, or word that there are none yet. A file that cannot be read is reported as such.
+void highscores_Click(const gamestate& g, window& w);
