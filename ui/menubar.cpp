@@ -129,8 +129,8 @@ std::vector<controldef> panelcontrols() {
       prompt(control::Label12, "CONGRADULATIONS!!!"),
       label(control::Label11, "You have a new High-Score on the current settings!!!", 240, 1200,
             6900, yellow),
-      label(control::Label13, "Please enter your name:", 240, 1920, 2160, green),
-      {control::Text7, controlkind::textfield, "", px(2400), px(1920), px(2895), px(285), 0},
+      label(control::Label13, "Please enter your name:", 240, 1920, 2640, green),
+      {control::Text7, controlkind::textfield, "", px(2880), px(1920), px(3000), px(285), 0},
       button(control::Command5, 240, 2760),
   };
 }
