@@ -19,11 +19,13 @@ using operation = std::function<void(surface&)>;
 // Paints the operation once with Qt's painter and once written straight into the pixels; true
 // when both pictures agree and nothing had to be handed on.
 ::testing::AssertionResult samepixels(const operation& op) {
-  qtsurface painter;
+  static qtsurface painter;
+  static qtsurface direct;
   painter.setsize(width, height);
+  painter.clearsurface();
   op(painter);
-  qtsurface direct;
   direct.setsize(width, height);
+  direct.clearsurface();
   rastersurface written(direct.pixels(), nullptr);
   op(written);
   if (written.refused() != 0) return ::testing::AssertionFailure() << "refused";
