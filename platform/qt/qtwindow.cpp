@@ -67,8 +67,12 @@ int canvas::keycode(const QKeyEvent& event) {
 }
 
 void canvas::paintEvent(QPaintEvent*) {
+  // The picture is drawn in the game's own units, one per logical pixel. On a scaled desktop each
+  // is shown as a block of device pixels, never smoothed: edges stay sharp and the hatched faces
+  // keep no gaps.
   QPainter painter(this);
-  painter.drawImage(0, 0, picture_.image());
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(rect(), picture_.image());
 }
 
 void canvas::resizeEvent(QResizeEvent*) {
