@@ -2,7 +2,6 @@
 
 #include <bitset>
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 #include "render/cells.h"

@@ -28,52 +28,49 @@ void rastersurface::clearsurface() {
   for (int y = 0; y < picture_.height; ++y) run(y, 0, picture_.width - 1, pixelvalue(0));
 }
 
-void rastersurface::drawline(float x1, float y1, float x2, float y2, int32_t color) {
+template <typename Write, typename Handon>
+void rastersurface::either(float x1, float y1, float x2, float y2, Write write, Handon handon) {
   const int a = topixel(x1);
   const int b = topixel(y1);
   const int c = topixel(x2);
   const int d = topixel(y2);
-  if (withinreach(a, b, c, d) && line(a, b, c, d, pixelvalue(color))) return;
+  if (withinreach(a, b, c, d) && write(a, b, c, d)) return;
   if (behind_ != nullptr) {
-    behind_->drawline(x1, y1, x2, y2, color);
+    handon(*behind_);
   } else {
     ++refused_;
   }
+}
+
+void rastersurface::drawline(float x1, float y1, float x2, float y2, int32_t color) {
+  either(
+      x1, y1, x2, y2,
+      [&](int a, int b, int c, int d) { return line(a, b, c, d, pixelvalue(color)); },
+      [&](surface& s) { s.drawline(x1, y1, x2, y2, color); });
 }
 
 void rastersurface::drawbox(float x1, float y1, float x2, float y2, int32_t color) {
-  const int a = topixel(x1);
-  const int b = topixel(y1);
-  const int c = topixel(x2);
-  const int d = topixel(y2);
-  if (withinreach(a, b, c, d)) {
-    const uint32_t value = pixelvalue(color);
-    line(a, b, c, b, value);
-    line(c, b, c, d, value);
-    line(c, d, a, d, value);
-    line(a, d, a, b, value);
-  } else if (behind_ != nullptr) {
-    behind_->drawbox(x1, y1, x2, y2, color);
-  } else {
-    ++refused_;
-  }
+  either(
+      x1, y1, x2, y2,
+      [&](int a, int b, int c, int d) {
+        const uint32_t value = pixelvalue(color);
+        return line(a, b, c, b, value) && line(c, b, c, d, value) && line(c, d, a, d, value) &&
+               line(a, d, a, b, value);
+      },
+      [&](surface& s) { s.drawbox(x1, y1, x2, y2, color); });
 }
 
 void rastersurface::fillbox(float x1, float y1, float x2, float y2, int32_t color) {
-  const int a = topixel(x1);
-  const int b = topixel(y1);
-  const int c = topixel(x2);
-  const int d = topixel(y2);
-  if (withinreach(a, b, c, d)) {
-    const uint32_t value = pixelvalue(color);
-    const int top = std::max(std::min(b, d), 0);
-    const int bottom = std::min(std::max(b, d), picture_.height - 1);
-    for (int y = top; y <= bottom; ++y) run(y, std::min(a, c), std::max(a, c), value);
-  } else if (behind_ != nullptr) {
-    behind_->fillbox(x1, y1, x2, y2, color);
-  } else {
-    ++refused_;
-  }
+  either(
+      x1, y1, x2, y2,
+      [&](int a, int b, int c, int d) {
+        const uint32_t value = pixelvalue(color);
+        const int top = std::max(std::min(b, d), 0);
+        const int bottom = std::min(std::max(b, d), picture_.height - 1);
+        for (int y = top; y <= bottom; ++y) run(y, std::min(a, c), std::max(a, c), value);
+        return true;
+      },
+      [&](surface& s) { s.fillbox(x1, y1, x2, y2, color); });
 }
 
 void rastersurface::printtext(const std::string& text) {

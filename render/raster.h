@@ -35,6 +35,10 @@ class rastersurface : public surface {
   int refused() const { return refused_; }
 
  private:
+  // Places the ends and writes the operation, or hands it on when it is too far out or `write`
+  // answers false.
+  template <typename Write, typename Handon>
+  void either(float x1, float y1, float x2, float y2, Write write, Handon handon);
   // Writes a line between whole-pixel ends; false when it is not one of the promised kinds.
   bool line(int x1, int y1, int x2, int y2, uint32_t value);
   void diagonal(int x1, int y1, int x2, int y2, uint32_t value);

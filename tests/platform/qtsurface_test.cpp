@@ -84,36 +84,4 @@ TEST(QtSurface, BoxesMatchQtsPainterWhicheverWayRound) {
   }
 }
 
-TEST(QtSurface, RealCoordinatesGoToTheNearestPixelHalvesUp) {
-  // A shape moved by whole pixels must move every pixel alike, so halves always go to the larger
-  // pixel, below zero too.
-  qtapp();
-  qtsurface s;
-  s.setsize(8, 8);
-  s.fillbox(1.5f, 2.49f, 1.5f, 2.49f, 0xffffff);
-  s.fillbox(-0.5f, 5.5f, -0.5f, 5.5f, 0xffffff);
-  const QImage& image = s.image();
-  EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
-  EXPECT_EQ(image.pixel(0, 6), qRgb(255, 255, 255));
-  int lit = 0;
-  for (int y = 0; y < 8; ++y) {
-    for (int x = 0; x < 8; ++x) lit += image.pixel(x, y) != qRgb(0, 0, 0);
-  }
-  EXPECT_EQ(lit, 2);
-}
-
-TEST(QtSurface, DirectAccessShowsThePicture) {
-  // Pixels written directly reach the screen only if asking for them marks the picture for
-  // showing, and the colour is the cell's own.
-  qtapp();
-  qtsurface s;
-  s.setsize(4, 3);
-  s.takedirty();
-  const pixelrows picture = s.pixels();
-  EXPECT_TRUE(s.takedirty());
-  ASSERT_NE(picture.first, nullptr);
-  picture.first[picture.stride * 2 + 3] = pixelvalue(0x123456);
-  EXPECT_EQ(s.image().pixel(3, 2), qRgb(0x56, 0x34, 0x12));
-}
-
 }  // namespace

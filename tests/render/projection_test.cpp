@@ -81,22 +81,4 @@ TEST(Views, EachViewShowsEveryCellOnceAndFindsItAgain) {
   }
 }
 
-TEST(Views, TopViewKeepsTheTurnOfItsSideView) {
-  // Switching between side and top view must not turn the well: the axis coming toward the viewer
-  // in side view v runs up the screen in top view v + 4, far end at the bottom.
-  const auto g = well(5, 9);
-  for (int view = 1; view <= 4; ++view) {
-    for (int y = 1; y <= 9; ++y) {
-      for (int z = 1; z <= 5; ++z) {
-        for (int x = 1; x <= 5; ++x) {
-          const cellplace side = placeofcell(*g, view, x, y, z);
-          const cellplace top = placeofcell(*g, view + 4, x, y, z);
-          EXPECT_EQ(top.c, side.c);
-          EXPECT_EQ(top.r, side.d);
-        }
-      }
-    }
-  }
-}
-
 }  // namespace
