@@ -4,13 +4,14 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 namespace {
 
 // A record line is some fifty bytes; reading stops here, so a huge file costs a bounded time.
 constexpr size_t readlimit = 8 * 1024 * 1024;
-// More fields than a record has: the line is not a record, whatever follows.
+// The fields of a record; a line with more is not one.
 constexpr size_t fieldcount = 7;
 
 using file = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;

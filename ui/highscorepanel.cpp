@@ -3,10 +3,9 @@
 #include <array>
 #include <cstring>
 #include <string>
-#include <utility>
 
 #include "persist/highscores.h"
-#include "ui/panels.h"
+#include "ui/menubar.h"
 
 namespace {
 
@@ -17,16 +16,6 @@ constexpr std::array<menuitem, 5> lockeditems{menuitem::choosesize, menuitem::ch
                                               menuitem::chooseshape, menuitem::chooselayers,
                                               menuitem::newgame};
 
-// The option panels by their Done buttons. The pause key can let a game run on, and end, under
-// one of them.
-using donehandler = void (*)(gamestate&, window&);
-constexpr std::array<std::pair<control, donehandler>, 4> optionpanels{{
-    {control::Command1, &Command1_Click},
-    {control::Command2, &Command2_Click},
-    {control::Command3, &Command3_Click},
-    {control::Command4, &Command4_Click},
-}};
-
 // A name of blanks only would make a record nobody could tell apart.
 bool nameready(const std::string& name) {
   return name.find_first_not_of(" \t\r\n") != std::string::npos;
@@ -35,10 +24,12 @@ bool nameready(const std::string& name) {
 }  // namespace
 
 void showhighscorepanel(gamestate& g, window& w) {
-  // Its Done would otherwise unlock New Game under this panel.
-  for (const auto& [done, close] : optionpanels) {
-    if (w.visible(done)) close(g, w);
-  }
+  // The pause key can let a game run on, and end, under an option panel. That panel is put away
+  // unapplied, its text left for New Game, so that its Done cannot unlock New Game while the name
+  // is still wanted; the settings commands it locked open again, as they are under this panel.
+  for (const controldef& def : panelcontrols()) w.setvisible(def.id, false);
+  w.setenabled(menuitem::savesettings, true);
+  w.setenabled(menuitem::restoresettings, true);
   g.paused = 1;
   for (menuitem item : lockeditems) w.setenabled(item, false);
   w.setenabled(menuitem::newshape, false);

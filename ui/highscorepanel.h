@@ -5,7 +5,7 @@
 
 // The high-score panel, shown after game over when the score makes the table: pauses the game,
 // locks the size commands, "New Shape" and "New Game", and waits for a name in Text7. An option
-// panel left open under it is closed first, as its own Done would close it.
+// panel left open under it is put away first, without applying what was typed there.
 void showhighscorepanel(gamestate& g, window& w);
 
 // Each edit of the name: Done is pressable only while the name holds more than blanks.

@@ -55,19 +55,22 @@ std::string records(const std::vector<int64_t>& scores, int wellheight = 30) {
 }
 
 TEST_F(HighScores, AQualifyingScoreAsksForANameAndAppendsOneRecord) {
-  // Also when the pause key let the game run on under an open option panel: that panel closes
-  // first, so that its Done cannot unlock New Game under the name.
+  // Also when the pause key let the game run on under an open option panel: that panel is put
+  // away unapplied (a smaller cell could narrow the well the record names), so that its Done
+  // cannot unlock New Game under the name.
   for (bool optionpanel : {false, true}) {
     std::filesystem::remove(highscorefile);
     harness h;
     h.start();
     if (optionpanel) {
-      h.w.click(menuitem::choosesize);
+      h.w.click(menuitem::choosegrid);
+      h.w.type(control::Text3, "40");
       h.w.key(keys::letter('P'));
     }
     endwith(h, 130);
     EXPECT_TRUE(panelshown(h.w));
-    EXPECT_FALSE(h.w.visible(control::Command1));
+    EXPECT_FALSE(h.w.visible(control::Command2));
+    EXPECT_EQ(h.g->squarewidth, 14);
     EXPECT_EQ(h.g->paused, 1);
     EXPECT_EQ(h.w.focused, control::Text7);
     for (menuitem item : locked) EXPECT_FALSE(h.w.enabled(item));
