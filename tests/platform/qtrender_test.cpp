@@ -9,7 +9,6 @@
 #include "platform/qt/qtsurface.h"
 #include "platform/qt/qtwindow.h"
 #include "qtapp.h"
-#include "render/cells.h"
 #include "render/drawscene.h"
 #include "render/literal.h"
 #include "tests/render/scenes.h"
@@ -52,8 +51,8 @@ TEST(QtRender, FastPictureMatchesTheReferenceOverRandomScenes) {
 }
 
 TEST(QtRender, WindowShowsTheSceneWhereTheProjectionPutsIt) {
-  // What the player sees at start: the floor, the walls and the falling piece's edges in their
-  // colours at the places the projection gives, and nothing else than the reference picture.
+  // What the player sees after a resize: the floor, the walls and a falling cube's edge in their
+  // colours at the places the projection gives for the new size, and nothing but the reference.
   qtapp();
   auto g = std::make_unique<gamestate>();
   qtwindow mainwindow(menubar(), panelcontrols());
@@ -61,35 +60,43 @@ TEST(QtRender, WindowShowsTheSceneWhereTheProjectionPutsIt) {
   mainwindow.connect(kubrix);
   mainwindow.show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return g->shownscore == 0; }, 2000)) << "no first frame";
-  const QImage shown = mainwindow.area().grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const int width = shown.width();
-  const int height = shown.height();
-  const origin o = sideorigin(*g, width, height);
+  // One cube falling in cell (3, 5, 3), held still.
+  g->paused = 1;
+  g->piece.clear();
+  g->piece.at(1, 1, 1) = 0x3399ff;
+  g->piecesizex = 0;
+  g->piecesizey = 1;
+  g->piecesizez = 1;
+  g->piecex = 3;
+  g->piecey = 4;
+  g->piecez = 2;
+  const int width = mainwindow.area().width() + 41;
+  mainwindow.resize(mainwindow.width() + 41, mainwindow.height() + 20);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return mainwindow.picture().image().width() == width; }, 2000));
+  // On a scaled screen every pixel of the picture is shown as a sharp block; one of each will do.
+  const QImage shown =
+      mainwindow.area()
+          .grab()
+          .toImage()
+          .scaled(mainwindow.area().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+          .convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(shown.width(), width);
+
+  const origin o = sideorigin(*g, shown.width(), shown.height());
   auto colorat = [&](double x, double y) {
     const QRgb p = shown.pixel(topixel(static_cast<float>(x)), topixel(static_cast<float>(y)));
     return rgb(qRed(p), qGreen(p), qBlue(p));
   };
-  // Off the crossings of the grid and low in the well, below the new piece.
-  EXPECT_EQ(colorat(o.x + 50, o.y + 25), palettecolor(12));   // a line across the floor
-  EXPECT_EQ(colorat(o.x - 25, o.y - 163), palettecolor(13));  // an upright of the left wall
-  EXPECT_EQ(colorat(o.x, o.y - 105), palettecolor(11));       // an upright of the back wall
-
-  // The front square's lower-left corner of a nearest cube of the piece: nothing drawn later
-  // reaches it.
-  cellplace nearest{0, 0, -1};
-  for (int z = 1; z <= g->welldepth; ++z) {
-    for (int y = 1; y <= g->wellheight; ++y) {
-      for (int x = 1; x <= g->wellwidth; ++x) {
-        const cellplace p = placeofcell(*g, g->view, x, y, z);
-        if (cubeincell(*g, x, y, z).falling && p.d > nearest.d) nearest = p;
-      }
-    }
-  }
-  ASSERT_GE(nearest.d, 0) << "no piece";
-  const point corner = frontsquare(*g, o, nearest);
-  EXPECT_EQ(colorat(corner.x, corner.y + g->squarewidth), palettecolor(1));
-
-  EXPECT_TRUE(shown == referencepicture(*g, width, height));
+  const double sw = g->squarewidth;
+  const double sh = g->squareheight;
+  // Between the crossings of the grid and away from the cube and its marker.
+  EXPECT_EQ(colorat(o.x - 5 * sh + 7.5 * sw, o.y + 5 * sh), palettecolor(12));  // floor
+  EXPECT_EQ(colorat(o.x - 5 * sh, o.y - 11.5 * sw), palettecolor(13));          // left wall
+  EXPECT_EQ(colorat(o.x, o.y - 7.5 * sw), palettecolor(11));                    // back wall
+  // The lower-left corner of the cube's front square.
+  const point corner = frontsquare(*g, o, placeofcell(*g, 1, 3, 5, 3));
+  EXPECT_EQ(colorat(corner.x, corner.y + sw), palettecolor(1));
+  EXPECT_TRUE(shown == referencepicture(*g, shown.width(), shown.height()));
 }
 
 }  // namespace
