@@ -34,6 +34,9 @@ void startpiece(gamestate& g, window& w) {
 }
 
 void framepass(gamestate& g, window& w) {
+  // While the high-score panel waits for a name the loop stands still: the area stays clear
+  // behind it, and the picture comes back, in the view chosen meanwhile, once the name is in.
+  if (w.visible(control::Text7)) return;
   if (g.view != g.lastview || g.redraw == 1) {
     g.redraw = 0;
     drawscene(g, w.drawing());

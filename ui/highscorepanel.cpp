@@ -35,6 +35,7 @@ void showhighscorepanel(gamestate& g, window& w) {
   w.setenabled(menuitem::newshape, false);
   w.settext(control::Text7, "");
   w.setcontrolenabled(control::Command5, false);
+  w.drawing().clearsurface();
   for (control c : panel) w.setvisible(c, true);
   w.setfocus(control::Text7);
 }

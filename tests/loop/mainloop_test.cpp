@@ -116,3 +116,24 @@ TEST(MainLoop, ClosingTheWindowEndsTheGame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MainLoop, NamePanelKeepsTheAreaClearUntilTheNameIsIn) {
+  // Nothing is drawn over the cleared area while the name is asked for; a view chosen meanwhile
+  // shows as soon as the panel closes.
+  harness h;
+  h.start();
+  h.w.takecalls();
+  h.w.setvisible(control::Text7, true);
+  h.g->redraw = 1;
+  h.w.key('R');
+  EXPECT_TRUE(h.w.takecalls().empty());
+  h.w.setvisible(control::Text7, false);
+  h.g->redraw = 0;
+  h.w.key('Q');  // any event: the loop's next pass
+  EXPECT_FALSE(h.w.takecalls().empty());
+  EXPECT_EQ(h.g->lastview, 2);
+}
+
+}  // namespace
