@@ -72,7 +72,14 @@ TEST(QtRender, WindowShowsTheSceneWhereTheProjectionPutsIt) {
   g->piecez = 2;
   const int width = mainwindow.area().width() + 41;
   mainwindow.resize(mainwindow.width() + 41, mainwindow.height() + 20);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return mainwindow.picture().image().width() == width; }, 2000));
+  // The window may settle in more than one step; the picture follows the drawing area each time.
+  auto settled = [&] {
+    return mainwindow.area().width() == width &&
+           mainwindow.picture().image().size() == mainwindow.area().size();
+  };
+  ASSERT_TRUE(QTest::qWaitFor(settled, 2000));
+  QTest::qWait(50);
+  ASSERT_TRUE(settled());
   // On a scaled screen every pixel of the picture is shown as a sharp block; one of each will do.
   const QImage shown =
       mainwindow.area()
