@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -37,10 +38,10 @@ void highscores_Click(const gamestate& g, window& w) {
     w.showinformation("No high scores yet on the current settings.");
     return;
   }
-  std::string text = "High scores on the current settings:\n";
+  std::ostringstream text;
+  text << "High scores on the current settings:\n";
   for (size_t i = 0; i < best.size(); ++i) {
-    text +=
-        "\n" + std::to_string(i + 1) + ". " + best[i].name + ": " + std::to_string(best[i].score);
+    text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score;
   }
-  w.showinformation(text);
+  w.showinformation(text.str());
 }
