@@ -23,6 +23,12 @@ class randomsource {
 
   // R(n): the whole part of n times a fresh random number. 1 + R(n) is 1..n with equal chances.
   int R(double n) { return static_cast<int>(n * next()); }
+  // The same for a small whole n (0..2047), in exact integer arithmetic: the walks draw a
+  // direction hundreds of thousands of times for the largest pieces.
+  int R(int n) {
+    if (n < 0 || n >= 2048) return R(static_cast<double>(n));
+    return static_cast<int>(((bits() >> 11) * static_cast<uint64_t>(n)) >> 53);
+  }
 
  private:
   static uint64_t rotl(uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
