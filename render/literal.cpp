@@ -6,21 +6,11 @@
 namespace {
 
 // Palette colours of the scene.
-int32_t floorcolor() {
-  return palettecolor(12);
-}  // light red
-int32_t sidewallcolor() {
-  return palettecolor(13);
-}  // light magenta
-int32_t backwallcolor() {
-  return palettecolor(11);
-}  // light cyan
-int32_t edgecolor() {
-  return palettecolor(1);
-}  // blue
-int32_t markercolor() {
-  return palettecolor(15);
-}  // white
+constexpr int32_t floorcolor = rgb(255, 0, 0);       // light red
+constexpr int32_t sidewallcolor = rgb(255, 0, 255);  // light magenta
+constexpr int32_t backwallcolor = rgb(0, 255, 255);  // light cyan
+constexpr int32_t edgecolor = rgb(0, 0, 128);        // blue
+constexpr int32_t markercolor = rgb(255, 255, 255);  // white
 
 void drawsidegrid(const gamestate& g, origin o, surface& s) {
   const int wd = g.wellwidth;
@@ -30,22 +20,22 @@ void drawsidegrid(const gamestate& g, origin o, surface& s) {
   const double ox = o.x;
   const double oy = o.y;
   for (int a = 0; a <= wd; ++a) {
-    s.drawline(ox + a * sw, oy, ox + a * sw - wd * sh, oy + wd * sh, floorcolor());
+    s.drawline(ox + a * sw, oy, ox + a * sw - wd * sh, oy + wd * sh, floorcolor);
   }
   for (int n = 0; n <= wd; ++n) {
-    s.drawline(ox - n * sh, oy + n * sh, ox - n * sh + wd * sw, oy + n * sh, floorcolor());
+    s.drawline(ox - n * sh, oy + n * sh, ox - n * sh + wd * sw, oy + n * sh, floorcolor);
   }
   for (int n = 0; n <= wd; ++n) {
-    s.drawline(ox - n * sh, oy + n * sh, ox - n * sh, oy + n * sh - ht * sw, sidewallcolor());
+    s.drawline(ox - n * sh, oy + n * sh, ox - n * sh, oy + n * sh - ht * sw, sidewallcolor);
   }
   for (int r = 0; r <= ht; ++r) {
-    s.drawline(ox, oy - r * sw, ox - wd * sh, oy - r * sw + wd * sh, sidewallcolor());
+    s.drawline(ox, oy - r * sw, ox - wd * sh, oy - r * sw + wd * sh, sidewallcolor);
   }
   for (int a = 0; a <= wd; ++a) {
-    s.drawline(ox + a * sw, oy, ox + a * sw, oy - ht * sw, backwallcolor());
+    s.drawline(ox + a * sw, oy, ox + a * sw, oy - ht * sw, backwallcolor);
   }
   for (int r = 0; r <= ht; ++r) {
-    s.drawline(ox, oy - r * sw, ox + wd * sw, oy - r * sw, backwallcolor());
+    s.drawline(ox, oy - r * sw, ox + wd * sw, oy - r * sw, backwallcolor);
   }
 }
 
@@ -58,23 +48,23 @@ void drawtopgrid(const gamestate& g, origin o, surface& s) {
   const double ox = o.x;
   const double oy = o.y;
   for (int a = 0; a <= wd; ++a) {
-    s.drawline(ox + a * sw, oy, ox + a * sw - ht * sh, oy + ht * sh, sidewallcolor());
+    s.drawline(ox + a * sw, oy, ox + a * sw - ht * sh, oy + ht * sh, sidewallcolor);
   }
   // The row of the floor's own edge belongs to the floor.
   for (int n = 1; n <= ht; ++n) {
-    s.drawline(ox - n * sh, oy + n * sh, ox - n * sh + wd * sw, oy + n * sh, sidewallcolor());
+    s.drawline(ox - n * sh, oy + n * sh, ox - n * sh + wd * sw, oy + n * sh, sidewallcolor);
   }
   for (int a = 0; a <= wd; ++a) {
-    s.drawline(ox + a * sw, oy, ox + a * sw, oy - dp * sw, floorcolor());
+    s.drawline(ox + a * sw, oy, ox + a * sw, oy - dp * sw, floorcolor);
   }
   for (int r = 0; r <= dp; ++r) {
-    s.drawline(ox, oy - r * sw, ox + wd * sw, oy - r * sw, floorcolor());
+    s.drawline(ox, oy - r * sw, ox + wd * sw, oy - r * sw, floorcolor);
   }
   for (int n = 0; n <= ht; ++n) {
-    s.drawline(ox - n * sh, oy - dp * sw + n * sh, ox - n * sh, oy + n * sh, backwallcolor());
+    s.drawline(ox - n * sh, oy - dp * sw + n * sh, ox - n * sh, oy + n * sh, backwallcolor);
   }
   for (int r = 0; r <= dp; ++r) {
-    s.drawline(ox, oy - r * sw, ox - ht * sh, oy - r * sw + ht * sh, backwallcolor());
+    s.drawline(ox, oy - r * sw, ox - ht * sh, oy - r * sw + ht * sh, backwallcolor);
   }
 }
 
@@ -102,14 +92,14 @@ void drawlandingmarker(surface& s, point at, double w, double h, int n, bool sid
   const double x = at.x;
   if (side) {
     const double y = at.y + n * w;
-    s.drawline(x, y, x + w, y, markercolor());
-    s.drawline(x + w, y, x + w + h, y - h, markercolor());
-    s.drawline(x, y, x + h, y - h, markercolor());
-    s.drawline(x + h, y - h, x + w + h, y - h, markercolor());
+    s.drawline(x, y, x + w, y, markercolor);
+    s.drawline(x + w, y, x + w + h, y - h, markercolor);
+    s.drawline(x, y, x + h, y - h, markercolor);
+    s.drawline(x + h, y - h, x + w + h, y - h, markercolor);
   } else {
     const double markx = x + n * h;
     const double marky = at.y - n * h;
-    s.drawbox(markx, marky, markx + w, marky + w, markercolor());
+    s.drawbox(markx, marky, markx + w, marky + w, markercolor);
   }
 }
 
@@ -119,13 +109,13 @@ void drawfacesandedges(surface& s, point at, double w, double h, int32_t color) 
   // Hatches one unit apart fill the receding faces; a one-pixel pen leaves no gaps between them.
   for (double t = 0; t <= w; ++t) s.drawline(x + t, y, x + t + h, y - h, color);
   for (double t = 0; t <= w; ++t) s.drawline(x + w, y + t, x + w + h, y + t - h, color);
-  s.drawbox(x, y, x + w, y + w, edgecolor());
-  s.drawline(x, y, x + h, y - h, edgecolor());
-  s.drawline(x + h, y - h, x + h + w, y - h, edgecolor());
-  s.drawline(x + w, y, x + w + h, y - h, edgecolor());
+  s.drawbox(x, y, x + w, y + w, edgecolor);
+  s.drawline(x, y, x + h, y - h, edgecolor);
+  s.drawline(x + h, y - h, x + h + w, y - h, edgecolor);
+  s.drawline(x + w, y, x + w + h, y - h, edgecolor);
   // The lower-right edge reaches one unit further along the diagonal than the others.
-  s.drawline(x + w, y + w, x + w + h + 1, y + w - h - 1, edgecolor());
-  s.drawline(x + w + h, y - h, x + w + h, y + w - h, edgecolor());
+  s.drawline(x + w, y + w, x + w + h + 1, y + w - h - 1, edgecolor);
+  s.drawline(x + w + h, y - h, x + w + h, y + w - h, edgecolor);
 }
 
 void drawcubes(const gamestate& g, origin o, surface& s) {
