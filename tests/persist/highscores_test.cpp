@@ -1,8 +1,6 @@
 #include "persist/highscores.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -39,20 +37,14 @@ TEST(HighScoreLine, NamesReadBackUnchangedAndOtherLinesAreNoRecords) {
   }
 }
 
-TEST_F(HighScoreFile, MalformedHugeOrUnreadableFilesAreSurvived) {
-  // Records are found among junk, in file order; a huge file is read up to a bound; a missing file
-  // is an empty table, a folder in its place an error.
-  EXPECT_EQ(readhighscores().error, 0);
+TEST_F(HighScoreFile, MalformedOrHugeFilesAreSurvived) {
+  // Records are found among junk, in file order; a huge file is read up to a bound.
   std::string junk;
   for (int i = 0; i < 2048; ++i) junk += static_cast<char>((i * 37) & 0xFF);
   std::ofstream(highscorefile, std::ios::binary)
       << highscoreline({"A", 1}) + junk + "\nB,2,0,0,6,6,4\r" + std::string(100000, ',') + "\n" +
              highscoreline({"C", 3}) + std::string(50'000'000, '9');
   EXPECT_EQ(namesread(), (std::vector<std::string>{"A", "B", "C"}));
-  std::filesystem::remove(highscorefile);
-  std::filesystem::create_directory(highscorefile);
-  EXPECT_EQ(readhighscores().error, EISDIR);
-  EXPECT_EQ(appendhighscore({"E", 5}), EISDIR);
 }
 
 TEST_F(HighScoreFile, AFailedAppendLosesNoEarlierRecord) {
@@ -60,15 +52,10 @@ TEST_F(HighScoreFile, AFailedAppendLosesNoEarlierRecord) {
   // as they were, and the next record starts on a line of its own.
   ASSERT_EQ(appendhighscore({"A", 1}), 0);
   ASSERT_EQ(appendhighscore({"B", 2}), 0);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = std::filesystem::file_size(highscorefile) + 10;
-  const auto handler = signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  const int error = appendhighscore({"C", 3});
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, handler);
+  int error = 0;
+  withsizelimit(std::filesystem::file_size(highscorefile) + 10, [&] {
+    error = appendhighscore({"C", 3});
+  });
   EXPECT_EQ(error, EFBIG);
   ASSERT_EQ(appendhighscore({"D", 4}), 0);
   EXPECT_EQ(namesread(), (std::vector<std::string>{"A", "B", "D"}));

@@ -1,44 +1,40 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <signal.h>
+#include <sys/resource.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-// Runs each test in a fresh empty folder: the game keeps its settings file in the working
-// directory, and no test may meet another's file or touch the repository.
+// Runs each test in a fresh empty folder: the game keeps its settings and record files in the
+// working directory, and no test may meet another's file or touch the repository.
 class workdir : public ::testing::Test {
- public:
-  static void writefile(const std::string& text) {
-    std::ofstream("kubrix3d.settings", std::ios::binary) << text;
-  }
-  static std::string readfile() {
-    std::ostringstream text;
-    text << std::ifstream("kubrix3d.settings", std::ios::binary).rdbuf();
-    return text.str();
-  }
-
  protected:
   void SetUp() override {
     std::string pattern = (std::filesystem::temp_directory_path() / "kubrix-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    std::filesystem::current_path(folder_);
+    std::filesystem::current_path(folder_ = pattern);
   }
   void TearDown() override {
     std::filesystem::current_path(home_);
     std::filesystem::remove_all(folder_);
   }
 
-  // A save leaves no temporary file behind.
-  int filecount() const {
-    const std::filesystem::directory_iterator files(folder_);
-    return static_cast<int>(std::distance(begin(files), end(files)));
-  }
-
   std::filesystem::path home_ = std::filesystem::current_path();
   std::filesystem::path folder_;
 };
+
+// Runs `write` with files held to `bytes`, as a full disk would: a file-size limit binds even root.
+template <class Write>
+void withsizelimit(rlim_t bytes, Write write) {
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  const rlimit small{bytes, saved.rlim_max};
+  const auto handler = signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  write();
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, handler);
+}

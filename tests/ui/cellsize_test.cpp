@@ -1,100 +1,70 @@
 #include "ui/cellsize.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "../harness.h"
-#include "loop/landing.h"
+#include "model/numbers.h"
 #include "uitest.h"
 
 namespace {
 
-// Opens the cell-size panel, types both fields and presses Done.
-void setcell(harness& h, const std::string& front, const std::string& twicedepth) {
+using CellSizePanel = workdir;
+
+// Opens the cell-size panel, types both fields and presses Done; returns whether Done drew.
+bool setcell(harness& h, const std::string& front, const std::string& twicedepth) {
   h.w.click(menuitem::choosegrid);
   h.w.type(control::Text3, front);
   h.w.type(control::Text4, twicedepth);
+  h.w.takecalls();
   h.w.press(control::Command2);
+  return !h.w.takecalls().empty();
 }
 
-TEST(CellSizePanel, ChecksTheFieldsAndMakesThemEven) {
-  struct row {
-    std::string front, twicedepth, shownfront, showntwicedepth;
-    double squarewidth, squareheight;
-  };
+TEST_F(CellSizePanel, MakesTheFieldsEvenThenFitsThePictureCellFirstThenTheWellNeverBelowSix) {
+  // The fields show what was applied, and the picture is redrawn at once. A row: drawing area,
+  // well, typed front and twice the depth; then the cell and the well that result.
+  using row = std::tuple<int, int, int, int, std::string, std::string, double, double, int, int>;
   const std::vector<row> rows{
-      {"7", "9", "8", "10", 8, 5},        {"letters", "10", "6", "10", 6, 5},
-      {"3", "-4", "6", "6", 6, 3},        {"6.75", "12", "7.75", "12", 7.75, 6},
-      {"8.5", "12", "8.5", "12", 8.5, 6}, {"inf", "nan", "6", "6", 6, 3},
-  };
-  for (const row& r : rows) {
-    harness h;
-    h.start();
-    setcell(h, r.front, r.twicedepth);
-    EXPECT_EQ(h.w.text(control::Text3), r.shownfront) << r.front;
-    EXPECT_EQ(h.w.text(control::Text4), r.showntwicedepth) << r.twicedepth;
-    EXPECT_EQ(h.g->squarewidth, r.squarewidth) << r.front;
-    EXPECT_EQ(h.g->squareheight, r.squareheight) << r.twicedepth;
-  }
-}
-
-TEST(CellSizePanel, FitsThePictureCellFirstThenTheWellNeverBelowSix) {
-  struct row {
-    int areawidth, areaheight;
-    std::string front, twicedepth;
-    int well, height;
-    double squarewidth, squareheight;
-    int fittedwell, fittedheight;
-  };
-  const std::vector<row> rows{
+      {500, 554, 10, 30, "7", "9", 8, 5, 10, 30},
+      {500, 554, 10, 30, "letters", "10", 6, 5, 10, 30},
+      {500, 554, 10, 30, "3", "-4", 6, 3, 10, 30},
+      {500, 554, 10, 30, "6.75", "12", 7.75, 6, 10, 30},
+      {500, 554, 10, 30, "8.5", "12", 8.5, 6, 10, 30},
+      {500, 554, 10, 30, "inf", "nan", 6, 3, 10, 30},
+      // Shrinking 1e17 by steps of 2 would never end: the area bounds the cell first.
+      {500, 554, 10, 30, "99999999999999999", "99999999999999999", 10, 11, 10, 30},
       // Four passes take the front square from 14 to 6; the depth step and the well stay.
-      {500, 554, "14", "10", 40, 40, 6, 5, 40, 40},
+      {500, 554, 40, 40, "14", "10", 6, 5, 40, 40},
       // The front square dips to 2 inside the loop and is raised back to 6: 6 by 4.
-      {300, 300, "14", "10", 40, 40, 6, 4, 40, 40},
+      {300, 300, 40, 40, "14", "10", 6, 4, 40, 40},
       // At 6 by 3 the well shrinks, width and height in turn: 20 -> 16.
-      {200, 200, "6", "6", 20, 20, 6, 3, 16, 16},
-      // Nothing fits: the loop stops at the smallest well and cell; the window cuts the picture.
-      {40, 40, "14", "10", 10, 30, 6, 3, 6, 6},
-      {0, 0, "14", "10", 40, 40, 6, 3, 6, 6},
+      {200, 200, 20, 20, "6", "6", 6, 3, 16, 16},
+      // Nothing fits: the loop stops at the smallest well and cell; the window cuts the rest.
+      {40, 40, 10, 30, "14", "10", 6, 3, 6, 6},
+      {0, 0, 40, 40, "14", "10", 6, 3, 6, 6},
       // An odd 7 does not become 5.
-      {60, 60, "6", "6", 7, 7, 6, 3, 7, 7},
+      {60, 60, 7, 7, "6", "6", 6, 3, 7, 7},
   };
-  for (const row& r : rows) {
-    harness h(12345, r.areawidth, r.areaheight);
+  for (const auto& [areawidth, areaheight, well, height, front, twicedepth, squarewidth,
+                    squareheight, fittedwell, fittedheight] : rows) {
+    harness h(12345, areawidth, areaheight);
     h.start();
-    h.g->wellwidth = h.g->welldepth = r.well;
-    h.g->wellheight = r.height;
-    setcell(h, r.front, r.twicedepth);
-    const std::string area = std::to_string(r.areawidth) + " x " + std::to_string(r.areaheight);
-    EXPECT_EQ(h.g->squarewidth, r.squarewidth) << area;
-    EXPECT_EQ(h.g->squareheight, r.squareheight) << area;
-    EXPECT_EQ(h.g->wellwidth, r.fittedwell) << area;
-    EXPECT_EQ(h.g->welldepth, r.fittedwell) << area;
-    EXPECT_EQ(h.g->wellheight, r.fittedheight) << area;
+    gamestate& g = *h.g;
+    g.wellwidth = g.welldepth = well;
+    g.wellheight = height;
+    EXPECT_TRUE(setcell(h, front, twicedepth)) << front;
+    EXPECT_EQ(std::tuple(g.squarewidth, g.squareheight, g.wellwidth, g.welldepth, g.wellheight),
+              std::tuple(squarewidth, squareheight, fittedwell, fittedwell, fittedheight))
+        << front << " in " << areawidth << " x " << areaheight;
+    EXPECT_EQ(h.w.text(control::Text3), formatnumber(g.squarewidth));
+    EXPECT_EQ(h.w.text(control::Text4), formatnumber(2 * g.squareheight));
   }
 }
 
-TEST(CellSizePanel, AHugeTypedCellIsBoundedByTheDrawingAreaFirst) {
-  // Shrinking 1e17 by steps of 2 would never end; bounded, it ends as a cell of the area's size.
-  harness huge;
-  huge.start();
-  setcell(huge, "99999999999999999", "99999999999999999");
-  harness bounded;
-  bounded.start();
-  setcell(bounded, "500", "1000");
-  EXPECT_EQ(huge.g->squarewidth, bounded.g->squarewidth);
-  EXPECT_EQ(huge.g->squareheight, bounded.g->squareheight);
-}
-
-TEST(CellSizePanel, NarrowingTheWellTidiesStackAndPieceWithoutPoints) {
+TEST_F(CellSizePanel, NarrowingTheWellTidiesStackAndPieceWithoutPoints) {
   // 20 x 20 x 20 at 6 by 3 in a 200 x 200 area becomes 16 x 16 x 16. A piece that still fits
-  // is moved inside; one wider or taller than the new well is replaced.
-  struct row {
-    int sizex, sizey, x, y;
-  };
-  for (const row& r : std::vector<row>{{2, 3, 18, 17}, {16, 1, 1, 0}, {0, 17, 1, 0}}) {
+  // is moved inside; one wider or taller than the new well is replaced; after game over there is
+  // no piece, yet the stack is tidied and the picture redrawn all the same.
+  for (const auto& [sizex, sizey, piecex, piecey, over] :
+       std::vector<std::tuple<int, int, int, int, bool>>{
+           {2, 3, 18, 17, false}, {16, 1, 1, 0, false}, {0, 17, 1, 0, false}, {0, 1, 1, 0, true}}) {
     harness h(12345, 200, 200);
     h.start();
     gamestate& g = *h.g;
@@ -107,35 +77,17 @@ TEST(CellSizePanel, NarrowingTheWellTidiesStackAndPieceWithoutPoints) {
     g.well.at(18, 10, 5) = 5;  // beyond the new width
     g.well.at(3, 18, 3) = 6;   // below the new floor
     g.piece.clear();
-    for (int b = 1; b <= r.sizey; ++b) {
-      for (int a = 1; a <= r.sizex + 1; ++a) g.piece.at(a, b, 1) = 9;
-    }
-    g.piecesizex = r.sizex;
-    g.piecesizey = r.sizey;
-    g.piecesizez = 1;
-    g.piecex = r.x;
-    g.piecey = r.y;
-    g.piecez = 1;
-    setcell(h, "6", "6");
+    g.piece.at(1, 1, 1) = g.piece.at(sizex + 1, sizey, 1) = 9;  // the piece's far corners
+    std::tie(g.piecesizex, g.piecesizey, g.piecesizez, g.piecex, g.piecey, g.piecez) =
+        std::tuple(sizex, sizey, 1, piecex, piecey, 1);
+    if (over) gameoversteps(g, h.w);
+    EXPECT_TRUE(setcell(h, "6", "6"));
     ASSERT_EQ(g.wellwidth, 16);
-    int cubes = 0;
-    for (int32_t cell : g.well.cell) cubes += cell != 0;
-    EXPECT_EQ(cubes, 1);
+    EXPECT_EQ(std::count_if(g.well.cell.begin(), g.well.cell.end(), [](int32_t c) { return c; }),
+              1);
     EXPECT_EQ(g.well.at(2, 16, 2), 4);
     EXPECT_EQ(g.score, 0);
-    expectpieceinside(g);
-  }
-}
-
-TEST(CellSizePanel, DoneRedrawsAtOnceInPlayAndAfterGameOver) {
-  for (bool over : {false, true}) {
-    harness h;
-    h.start();
-    if (over) gameoversteps(*h.g, h.w);
-    h.w.click(menuitem::choosegrid);
-    h.w.takecalls();
-    h.w.press(control::Command2);
-    EXPECT_FALSE(h.w.takecalls().empty()) << (over ? "after game over" : "in play");
+    if (!over) expectsound(g);
   }
 }
 

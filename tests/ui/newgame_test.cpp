@@ -1,17 +1,11 @@
 #include "ui/newgame.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-#include "../harness.h"
-#include "loop/landing.h"
-#include "persist/limits.h"
-#include "platform/keys.h"
+#include "persist/settings.h"
 #include "uitest.h"
 
 namespace {
+
+using GameCommands = workdir;
 
 // Types Text1, Text2, Text5 and Text6 and starts a new game.
 void newgame(harness& h, const std::vector<std::string>& texts) {
@@ -20,97 +14,70 @@ void newgame(harness& h, const std::vector<std::string>& texts) {
   h.w.click(menuitem::newgame);
 }
 
-TEST(NewGame, AppliesTheFieldsWithinTheirLimits) {
+TEST_F(GameCommands, NewGameAppliesTheFieldsWithinTheirLimits) {
   // Sizes are made even and held within 6..40; the shape cap is half of (w-3)(h-3)(d-3); layers
-  // go to half the height, then to the width. The fields show what was applied.
-  struct row {
-    std::vector<std::string> texts;
-    std::vector<std::string> applied;
+  // go to half the height, then to the width. The fields show what was applied. A well the fit
+  // shrank brings the piece limits down with it, or a 15-layer piece would fall into a 6-high well.
+  // A row: drawing area, typed fields, applied fields.
+  using strings = std::vector<std::string>;
+  const std::vector<std::tuple<int, strings, strings>> rows{
+      {1000, {"7", "45", "20", "1"}, {"8", "40", "20", "1"}},
+      {1000, {"3", "30", "500", "20"}, {"6", "30", "121", "6"}},
+      {1000, {"10", "30", "500", "20"}, {"10", "30", "500", "10"}},
+      {1000, {"10", "30", "662", "20"}, {"10", "30", "661", "10"}},
+      {1000, {"6", "6", "500", "1"}, {"6", "6", "13", "1"}},
+      {1000, {"40", "30", "2", "20"}, {"40", "30", "4", "15"}},
+      {1000, {"6.5", "39.5", "abc", "2.5"}, {"6", "40", "4", "2"}},
+      {1000, {"99999999999999999", "-99999999999999999", "", "-3"}, {"40", "6", "4", "1"}},
+      {60, {"30", "30", "5000", "15"}, {"6", "6", "13", "3"}},
   };
-  const std::vector<row> rows{
-      {{"7", "45", "20", "1"}, {"8", "40", "20", "1"}},
-      {{"3", "30", "500", "20"}, {"6", "30", "121", "6"}},
-      {{"10", "30", "500", "20"}, {"10", "30", "500", "10"}},
-      {{"10", "30", "662", "20"}, {"10", "30", "661", "10"}},
-      {{"6", "6", "500", "1"}, {"6", "6", "13", "1"}},
-      {{"40", "30", "2", "20"}, {"40", "30", "4", "15"}},
-      {{"6.5", "39.5", "abc", "2.5"}, {"6", "40", "4", "2"}},
-      {{"99999999999999999", "-99999999999999999", "", "-3"}, {"40", "6", "4", "1"}},
-  };
-  for (const row& r : rows) {
-    harness h(12345, 1000, 1000);
+  for (const auto& [area, texts, applied] : rows) {
+    harness h(12345, area, area);
     h.start();
-    newgame(h, r.texts);
-    const std::vector<std::string> fields{h.w.text(control::Text1), h.w.text(control::Text2),
-                                          h.w.text(control::Text5), h.w.text(control::Text6)};
-    EXPECT_EQ(fields, r.applied) << r.texts[0] << " " << r.texts[1];
-    const std::vector<std::string> state{
-        std::to_string(h.g->wellwidth), std::to_string(h.g->wellheight),
-        std::to_string(h.g->maxsquares), std::to_string(h.g->maxlayers)};
-    EXPECT_EQ(state, r.applied);
-    EXPECT_EQ(h.g->welldepth, h.g->wellwidth);
+    newgame(h, texts);
+    const gamestate& g = *h.g;
+    EXPECT_EQ(newgamefields(h.w), applied) << texts[0] << " " << texts[1];
+    EXPECT_EQ((strings{std::to_string(g.wellwidth), std::to_string(g.wellheight),
+                       std::to_string(g.maxsquares), std::to_string(g.maxlayers)}),
+              applied);
+    expectsound(g);
   }
 }
 
-TEST(NewGame, AWellTheFitShrankBringsThePieceLimitsDownWithIt) {
-  // Otherwise a 15-layer piece would fall into a well 6 high.
-  harness h(12345, 60, 60);
-  h.start();
-  newgame(h, {"30", "30", "5000", "15"});
-  const std::vector<std::string> fields{h.w.text(control::Text1), h.w.text(control::Text2),
-                                        h.w.text(control::Text5), h.w.text(control::Text6)};
-  EXPECT_EQ(fields, (std::vector<std::string>{"6", "6", "13", "3"}));
-  EXPECT_EQ(h.g->maxlayers, 3);
-  expectpieceinside(*h.g);
-}
-
-TEST(NewGame, EmptiesTheWholeWellAndLeavesGameOverForTheKindPlayed) {
+TEST_F(GameCommands, NewGameEmptiesTheWholeWellAndLeavesGameOverForTheKindPlayed) {
   // A kind loaded from a file has no menu item: after game over it must be played again, not
   // the game-over code, which makes no pieces.
+  std::ofstream(settingsfile) << "\"5\"";
   harness h;
   h.start();
-  for (menuitem item : {menuitem::regular, menuitem::one}) h.w.setchecked(item, false);
-  h.g->gametype = 5;
   h.g->well.at(39, 39, 39) = 7;  // left by an earlier, larger well
   h.g->score = 120;
   gameoversteps(*h.g, h.w);
   h.w.click(menuitem::newgame);
-  for (int32_t cell : h.g->well.cell) ASSERT_EQ(cell, 0);
-  EXPECT_EQ(h.g->score, 0);
-  EXPECT_EQ(h.g->gameover, 0);
-  EXPECT_EQ(h.g->gametype, 5);
+  EXPECT_TRUE(std::ranges::all_of(h.g->well.cell, [](int32_t cell) { return cell == 0; }));
+  EXPECT_EQ(std::tuple(h.g->score, h.g->gameover, h.g->gametype), std::tuple(0, 0, 5));
   EXPECT_TRUE(h.w.enabled(menuitem::newshape));
 }
 
-TEST(NewGame, HostileTextInEveryFieldStillGivesAPlayableGame) {
-  for (const std::string text :
-       {"inf", "nan", "1e999", "-0", " ", "99999999999999999", "-99999999999999999", "\x01\xff"}) {
-    harness h;
-    h.start();
-    for (control box : {control::Text3, control::Text4}) h.w.type(box, text);
-    newgame(h, {text, text, text, text});
-    const gamestate& g = *h.g;
-    EXPECT_TRUE(g.wellwidth >= 6 && g.wellwidth <= 40 && g.wellheight >= 6 && g.wellheight <= 40);
-    EXPECT_TRUE(g.squarewidth >= 6 && g.squarewidth <= 554 && g.squareheight >= 3) << text;
-    EXPECT_TRUE(g.maxsquares >= 4 && g.maxsquares <= shapecap(g)) << text;
-    EXPECT_TRUE(g.maxlayers >= 1 && g.maxlayers <= layercap(g)) << text;
-    expectpieceinside(g);
-  }
-}
-
-TEST(NewShape, CostsFivePointsKeepsThePauseAndTakesTheLayerField) {
+TEST_F(GameCommands, NewShapeCostsFivePointsKeepsThePauseAndLeavesKindAndDifficultyToNewGame) {
+  // New Shape reads only the layer field; the kind and difficulty clicked wait for New Game.
   harness h;
   h.start();
   h.w.key(keys::letter('P'));
   h.w.type(control::Text6, "3");
+  h.w.click(menuitem::hard);
+  h.w.click(menuitem::three);
   const int row = h.g->piecey;
   h.w.click(menuitem::newshape);
   h.w.tick();
-  EXPECT_EQ(h.g->score, -5);
+  EXPECT_EQ(std::tuple(h.g->score, h.g->paused, h.g->piecey, h.g->maxlayers, h.g->gametype,
+                       h.g->difficulty),
+            std::tuple(-5, 1, row, 3, gametypes::regular, 0));
   EXPECT_NE(h.w.title().find("Total Points: -5"), std::string::npos);
-  EXPECT_EQ(h.g->paused, 1);
-  EXPECT_EQ(h.g->piecey, row);
-  EXPECT_EQ(h.g->maxlayers, 3);
+  h.w.click(menuitem::newgame);
+  h.w.tick();
+  EXPECT_EQ(std::tuple(h.g->savedgametype, h.g->difficulty), std::tuple(gametypes::hard, 2));
+  EXPECT_NE(h.w.title().find("Game-Type: Hard / Difficulty: Three"), std::string::npos);
   h.w.click(menuitem::quit);
   EXPECT_TRUE(h.w.quitrequested);
 }
