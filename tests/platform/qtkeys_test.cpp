@@ -2,144 +2,78 @@
 
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTest>
 #include <QWindow>
-#include <memory>
 #include <vector>
 
-#include "app/game.h"
-#include "platform/qt/qtwindow.h"
 #include "qtapp.h"
-#include "ui/menubar.h"
 
 namespace {
 
-// Stands in for the game: keeps the key codes that reach it.
-class keyrecorder : public events {
- public:
-  void Form_Activate() override { activated = true; }
-  void Form_Resize() override {}
-  void Form_Unload() override {}
-  void Form_KeyDown(int keycode) override { codes.push_back(keycode); }
-  void Timer1_Timer() override {}
-  void menu_Click(menuitem) override {}
-  void button_Click(control) override {}
-  void text_Change(control) override {}
-
-  bool activated = false;
-  std::vector<int> codes;
-};
-
-// Shows the window and runs the event loop until it is active and `ready` holds.
-template <typename Ready>
-void showuntil(qtwindow& w, Ready ready) {
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-  ASSERT_TRUE(QTest::qWaitFor(ready));
-}
-
-// A key pressed and let go, through the window system as the keyboard delivers it: modifier
-// keys first, then the key to the window, which hands it to its focus widget.
-void click(qtwindow& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-           const QString& text = {}) {
-  QTest::sendKeyEvent(QTest::Click, w.windowHandle(), key, text, modifiers);
-}
-
 TEST(QtKeys, KeysReachTheGameAsTheirCodesWhateverTheModifiers) {
-  // Shift, Caps Lock and Ctrl change the typed character but never the command.
-  qtapp();
-  keyrecorder sink;
-  qtwindow w(menubar(), panelcontrols());
-  w.connect(sink);
-  showuntil(w, [&] { return sink.activated; });
-
-  click(w, Qt::Key_Return, Qt::NoModifier, "\r");
-  click(w, Qt::Key_Enter, Qt::KeypadModifier, "\r");
-  for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) click(w, key);
-  click(w, Qt::Key_P, Qt::NoModifier, "p");
-  click(w, Qt::Key_P, Qt::ShiftModifier, "P");
-  click(w, Qt::Key_P, Qt::NoModifier, "P");  // Caps Lock on
-  click(w, Qt::Key_P, Qt::ControlModifier, "\x10");
-  click(w, Qt::Key_H, Qt::ShiftModifier | Qt::ControlModifier);
-  click(w, Qt::Key_A, Qt::NoModifier, "a");
-  click(w, Qt::Key_Z, Qt::ShiftModifier, "Z");
-  // Keys the game has no use for never reach it.
-  for (Qt::Key key : {Qt::Key_Space, Qt::Key_F1, Qt::Key_1, Qt::Key_Escape, Qt::Key_Tab})
-    click(w, key);
-
-  EXPECT_EQ(sink.codes, (std::vector<int>{13, 13, 37, 38, 39, 40, 80, 80, 80, 80, 72, 65, 90}));
+  // Shift, Caps Lock and Ctrl change the typed character but never the command; keys the game has
+  // no use for never reach it.
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
+                      Qt::Key_Space, Qt::Key_F1, Qt::Key_1, Qt::Key_Escape, Qt::Key_Tab})
+    q.key(key);
+  // Enter on the keypad; P as typed, with Shift, with Caps Lock on and with Ctrl; then
+  // Ctrl-Shift-H, a and Shift-Z.
+  const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+  q.key(Qt::Key_Enter, "\r", Qt::KeypadModifier);
+  for (auto [text, modifiers] : {std::pair{"p", none}, {"P", shift}, {"P", none}, {"\x10", ctrl}})
+    q.key(Qt::Key_P, text, modifiers);
+  q.key(Qt::Key_H, "\b", shift | ctrl);
+  q.key(Qt::Key_A, "a");
+  q.key(Qt::Key_Z, "Z", shift);
+  EXPECT_EQ(q.kubrix.codes, (std::vector<int>{13, 37, 38, 39, 40, 13, 80, 80, 80, 80, 72, 65, 90}));
 }
 
-TEST(QtKeys, PanelButtonsAndMenusLeaveTheArrowsToTheDrawingArea) {
-  // After a click on a Done button or a visit to a menu the arrows still move the piece.
-  qtapp();
-  keyrecorder sink;
-  qtwindow w(menubar(), panelcontrols());
-  w.connect(sink);
-  w.resize(800, w.height());  // room for every menu title on the bar
-  showuntil(w, [&] { return sink.activated; });
-
+TEST(QtKeys, PanelButtonsMenusAndFieldsLeaveTheArrowsToTheDrawingArea) {
+  // After a click on a Done button, a visit to a menu or a tap on Alt the arrows still move the
+  // piece; a panel field being typed in keeps the keyboard the same way.
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  q.kubrix.buttons = false;
   for (control c : {control::Command1, control::Command2, control::Command3, control::Command4})
-    w.setvisible(c, true);
-  for (QPushButton* button : w.findChildren<QPushButton*>()) {
+    q.w.setvisible(c, true);
+  for (QPushButton* button : q.w.findChildren<QPushButton*>()) {
     if (button->isVisible()) QTest::mouseClick(button, Qt::LeftButton);
   }
-  click(w, Qt::Key_Left);
-
-  QMenuBar* bar = w.menuBar();
+  q.key(Qt::Key_Left);
+  QMenuBar* bar = q.w.menuBar();
   for (QAction* menu : bar->actions()) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr) << menu->text().toStdString();
-    // Escape closes the menu but leaves the bar ready for keyboard navigation.
+    // Escape closes the menu but leaves the bar ready for keyboard navigation. The offscreen
+    // platform activates popups; a desktop hands the keyboard back to the window.
     QTest::keyClick(popup, Qt::Key_Escape);
-    // The offscreen platform activates popups; a desktop hands the keyboard back to the window.
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    q.w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&q.w));
     QCoreApplication::processEvents();
-    click(w, Qt::Key_Right);
+    q.key(Qt::Key_Right);
   }
-  // So does a tap on Alt.
-  click(w, Qt::Key_Alt);
-  click(w, Qt::Key_Down);
+  q.key(Qt::Key_Alt);
+  q.key(Qt::Key_Down);
+  EXPECT_EQ(q.kubrix.codes, (std::vector<int>{37, 39, 39, 39, 39, 39, 39, 40}));
 
-  EXPECT_EQ(sink.codes, (std::vector<int>{37, 39, 39, 39, 39, 39, 39, 40}));
-
-  // A panel field being typed in keeps the keyboard the same way.
-  w.setvisible(control::Text1, true);
-  w.setfocus(control::Text1);
-  click(w, Qt::Key_Alt);
-  click(w, Qt::Key_7, Qt::NoModifier, "7");
-  EXPECT_EQ(w.text(control::Text1), "107");
+  q.w.setvisible(control::Text1, true);
+  q.w.setfocus(control::Text1);
+  q.key(Qt::Key_Alt);
+  q.key(Qt::Key_7, "7");
+  EXPECT_EQ(q.w.text(control::Text1), "107");
 }
 
 TEST(QtKeys, HeldKeyMovesThePieceOnEveryRepeat) {
   // The keyboard repeats a held arrow as further presses marked as repeats.
-  qtapp();
-  auto state = std::make_unique<gamestate>();
-  qtwindow w(menubar(), panelcontrols());
-  game kubrix(*state, w);
-  w.connect(kubrix);
-  showuntil(w, [&] { return state->restart == 0; });
-
-  gamestate& g = *state;
-  g.piece.clear();
-  g.piece.at(1, 1, 1) = 9;
-  g.piecesizex = 0;
-  g.piecesizey = 1;
-  g.piecesizez = 1;
-  g.piecex = 1;
-  g.piecey = 0;
-  g.piecez = 3;
-  g.view = 1;
-  QWindow* window = w.windowHandle();
-  QTest::simulateEvent(window, true, Qt::Key_Right, Qt::NoModifier, {}, false);
-  for (int i = 0; i < 3; ++i) {
-    QTest::simulateEvent(window, false, Qt::Key_Right, Qt::NoModifier, {}, true);
-    QTest::simulateEvent(window, true, Qt::Key_Right, Qt::NoModifier, {}, true);
-  }
-  QTest::simulateEvent(window, false, Qt::Key_Right, Qt::NoModifier, {}, false);
-  EXPECT_EQ(g.piecex, 5);
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  q.onecube(1, 0, 3);
+  // Pressed, let go and pressed again three times as repeats, then let go.
+  for (int i = 0; i < 8; ++i)
+    QTest::simulateEvent(q.w.windowHandle(), i % 2 == 0, Qt::Key_Right, {}, {}, i > 0 && i < 7);
+  EXPECT_EQ(q.g->piecex, 5);
 }
 
 }  // namespace
