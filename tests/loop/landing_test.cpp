@@ -2,74 +2,48 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "platform/headless/headlesswindow.h"
+#include "../harness.h"
 
 namespace {
 
-// An L of three cubes in a 2 x 2 x 1 box with a gap at (2, 1, 1).
-void placel(gamestate& g, int x, int y, int z) {
-  g.piece.at(1, 1, 1) = 11;
-  g.piece.at(1, 2, 1) = 12;
-  g.piece.at(2, 2, 1) = 13;
-  g.piecesizex = 1;
-  g.piecesizey = 2;
-  g.piecesizez = 1;
-  g.piecex = x;
-  g.piecey = y;
-  g.piecez = z;
-}
-
-TEST(Landing, CopiesOnlyFilledCellsAndEmptiesThePiece) {
+TEST(Landing, CopiesOnlyFilledCellsAndAPieceThatFellGoesOn) {
+  // An L of three cubes in a 2 x 2 x 1 box, one row down from spawn: the cube under its gap stays,
+  // the piece grid is emptied, the piece scores and the game goes on.
   auto g = std::make_unique<gamestate>();
   headlesswindow w;
-  placel(*g, 3, 5, 2);
-  g->well.at(4, 6, 3) = 99;  // under the gap: stays
+  g->piece.at(1, 1, 1) = 11;
+  g->piece.at(1, 2, 1) = 12;
+  g->piece.at(2, 2, 1) = 13;
+  setbox(*g, 1, 2, 1, 3, 1, 2);
+  g->well.at(4, 2, 3) = 99;
   g->landed = 1;
   landing(*g, w);
-  EXPECT_EQ(g->well.at(3, 6, 3), 11);
-  EXPECT_EQ(g->well.at(3, 7, 3), 12);
-  EXPECT_EQ(g->well.at(4, 7, 3), 13);
-  EXPECT_EQ(g->well.at(4, 6, 3), 99);
-  EXPECT_EQ(g->piece.at(1, 1, 1), 0);
-  EXPECT_EQ(g->landed, 0);
-  EXPECT_EQ(g->gameover, 0);
-  EXPECT_EQ(g->score, 10);
+  EXPECT_EQ(std::tuple(g->well.at(3, 2, 3), g->well.at(3, 3, 3), g->well.at(4, 3, 3),
+                       g->well.at(4, 2, 3), g->piece.at(1, 1, 1)),
+            std::tuple(11, 12, 13, 99, 0));
+  EXPECT_EQ(std::tuple(g->landed, g->score, g->gameover), std::tuple(0, 10, 0));
+  EXPECT_TRUE(w.titles.empty());
 }
 
 TEST(Landing, PieceThatNeverFellEndsTheGameAfterClearingAndScoring) {
-  // A 1 x 1 x 1 piece on its spawn row completes the only layer of a one-row well.
+  // A 1 x 1 x 1 piece on its spawn row completes the only layer of a one-row well. From -50 points
+  // the game ends on 0, which shows no high-score panel: New Shape is disabled by the game over.
   auto g = std::make_unique<gamestate>();
   headlesswindow w;
   g->wellwidth = g->welldepth = 2;
   g->wellheight = 1;
   g->well.at(1, 1, 1) = g->well.at(2, 1, 1) = g->well.at(1, 1, 2) = 1;
   g->piece.at(1, 1, 1) = 4;
-  g->piecesizex = 0;
-  g->piecesizey = g->piecesizez = 1;
-  g->piecex = 2;
-  g->piecey = 0;
-  g->piecez = 1;
+  setbox(*g, 0, 1, 1, 2, 0, 1);
   g->gametype = gametypes::hard;
   g->difficulty = 1;
+  g->score = -50;
   landing(*g, w);
-  EXPECT_EQ(g->score, 40 + 10);
-  EXPECT_EQ(g->gameover, 1);
-  EXPECT_EQ(g->gametype, gametypes::over);
-  EXPECT_EQ(g->savedgametype, gametypes::hard);
+  EXPECT_EQ(std::tuple(g->score, g->gameover, g->gametype, g->savedgametype),
+            std::tuple(-50 + 40 + 10, 1, gametypes::over, gametypes::hard));
   EXPECT_FALSE(w.enabled(menuitem::newshape));
   EXPECT_EQ(w.title(),
-            "Vovov Kubrix 3d / Game-Type: Hard / Difficulty: Two / (Game Over) / Total Points: 50");
-}
-
-TEST(Landing, PieceThatFellOneRowDoesNotEndTheGame) {
-  auto g = std::make_unique<gamestate>();
-  headlesswindow w;
-  placel(*g, 1, 1, 0);
-  landing(*g, w);
-  EXPECT_EQ(g->gameover, 0);
-  EXPECT_TRUE(w.titles.empty());
+            "Vovov Kubrix 3d / Game-Type: Hard / Difficulty: Two / (Game Over) / Total Points: 0");
 }
 
 }  // namespace
