@@ -1,17 +1,17 @@
 #pragma once
 
 #include <random>
+#include <tuple>
 
 #include "model/gamestate.h"
+#include "model/piecebox.h"
 
 // Wells and pieces to draw, for the scene tests and the render benchmark.
 namespace scenes {
 
 // A well of the given size with its lowest `full` rows filled, each cube in a colour of its own.
 inline void fillrows(gamestate& g, int wellwidth, int wellheight, int full) {
-  g.wellwidth = wellwidth;
-  g.wellheight = wellheight;
-  g.welldepth = wellwidth;
+  std::tie(g.wellwidth, g.wellheight, g.welldepth) = std::tuple{wellwidth, wellheight, wellwidth};
   for (int y = wellheight - full + 1; y <= wellheight; ++y) {
     for (int z = 1; z <= wellwidth; ++z) {
       for (int x = 1; x <= wellwidth; ++x) g.well.at(x, y, z) = 1 + (x * 977 + y * 131 + z * 37);
@@ -21,14 +21,9 @@ inline void fillrows(gamestate& g, int wellwidth, int wellheight, int full) {
 
 // Puts a T of four cubes at the top of the well as the falling piece.
 inline void fallingt(gamestate& g, int32_t color) {
-  g.piecesizex = 2;
-  g.piecesizey = 2;
-  g.piecesizez = 1;
-  g.piecex = 2;
-  g.piecey = 0;
-  g.piecez = 2;
-  for (int a = 1; a <= 3; ++a) g.piece.at(a, 1, 1) = color;
-  g.piece.at(2, 2, 1) = color;
+  std::tie(g.piecesizex, g.piecesizey, g.piecesizez, g.piecex, g.piecey, g.piecez) =
+      std::tuple{2, 2, 1, 2, 0, 2};
+  g.piece.at(1, 1, 1) = g.piece.at(2, 1, 1) = g.piece.at(3, 1, 1) = g.piece.at(2, 2, 1) = color;
 }
 
 // A small random scene: well size, contents, a piece that may share cells with the well, view,
@@ -63,13 +58,9 @@ inline void randomscene(gamestate& g, std::mt19937& rng, bool wholesizes) {
   g.piecey = pick(0, g.wellheight - g.piecesizey);
   g.piecez = pick(0, g.welldepth - g.piecesizez);
   const int32_t color = pick(1, 0xFFFFFE);
-  for (int c = 1; c <= g.piecesizez; ++c) {
-    for (int b = 1; b <= g.piecesizey; ++b) {
-      for (int a = 1; a <= g.piecesizex + 1; ++a) {
-        if (chance(0.5)) g.piece.at(a, b, c) = color;
-      }
-    }
-  }
+  forbox(g, [&](int x, int y, int z) {
+    if (chance(0.5)) g.piece.at(x, y, z) = color;
+  });
 }
 
 }  // namespace scenes
