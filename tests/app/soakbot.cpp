@@ -2,56 +2,37 @@
 
 #include <array>
 #include <random>
-#include <sstream>
 
 #include "../harness.h"
 #include "platform/keys.h"
 
 namespace {
 
+// New Game picks its play options by their place here: difficulty 4-6, kind 7-11, colours 12-15,
+// panels 16-19.
 constexpr std::array<menuitem, 20> commands = {
     menuitem::newshape,   menuitem::newgame,    menuitem::savesettings, menuitem::restoresettings,
     menuitem::one,        menuitem::two,        menuitem::three,        menuitem::classic,
     menuitem::regular,    menuitem::hard,       menuitem::allsizes,     menuitem::holeinone,
     menuitem::truecolor,  menuitem::color16,    menuitem::blockrandom,  menuitem::blockuniform,
-    menuitem::choosesize, menuitem::choosegrid, menuitem::chooseshape,  menuitem::chooselayers,
-};
+    menuitem::choosesize, menuitem::choosegrid, menuitem::chooseshape,  menuitem::chooselayers};
 constexpr std::array<control, 7> fields = {control::Text1, control::Text2, control::Text3,
                                            control::Text4, control::Text5, control::Text6,
                                            control::Text7};
 constexpr std::array<control, 5> buttons = {control::Command1, control::Command2, control::Command3,
                                             control::Command4, control::Command5};
-const std::array<std::string, 24> hostiletexts = {"6",
-                                                  "7",
-                                                  "10",
-                                                  "12",
-                                                  "25",
-                                                  "30",
-                                                  "40",
-                                                  "41",
-                                                  "100",
-                                                  "0",
-                                                  "-3",
-                                                  "2.5",
-                                                  "14.5",
-                                                  "abc",
-                                                  "",
-                                                  "  9",
-                                                  "1e999",
-                                                  "nan",
-                                                  "inf",
-                                                  "99999999999999999",
-                                                  "-0",
-                                                  "3..5",
-                                                  "Ärger, \"quoted\"",
-                                                  "   "};
+// Typed into the panels' fields. (A table: clang-format would give each text a line.)
+// clang-format off
+constexpr std::array<const char*, 24> hostiletexts = {
+    "6", "7", "10", "12", "25", "30", "40", "41", "100", "0", "-3", "2.5", "14.5", "abc", "",
+    "  9", "1e999", "nan", "inf", "99999999999999999", "-0", "3..5", "Ärger, \"quoted\"", "   "};
+// clang-format on
 
 class bot {
  public:
   bot(uint64_t seed, soakresult& result) : h_(seed), random_(seed * 7919 + 1), result_(result) {
     h_.w.recording = false;
     h_.start();
-    remember();
   }
 
   void step() {
@@ -65,14 +46,16 @@ class bot {
     } else if (roll < 950) {
       usepanel();
     } else if (roll < 970) {
-      resize();
+      const bool tiny = pick(4) == 0;
+      const int width = tiny ? pick(60) : 200 + pick(1800);
+      h_.w.resize(width, tiny ? pick(60) : 200 + pick(1400));
     } else if (roll < 985 || (h_.g->gameover == 1 && pick(20) == 0)) {
       newgame();
     } else {
       h_.w.click(menuitem::newshape);
     }
     ++result_.events;
-    check();
+    check(*h_.g);
   }
 
  private:
@@ -83,51 +66,28 @@ class bot {
                                                  keys::left,  keys::right, keys::up,
                                                  keys::down,  'H',         'U'};
     const int roll = pick(100);
-    int code = 0;
-    if (roll < 70) {
-      code = moves[pick(moves.size())];
-    } else if (roll < 85) {
-      code = "HJIKUY"[pick(6)];
-    } else if (roll < 93) {
-      code = "RTWS"[pick(4)];
-    } else if (roll < 96) {
-      code = 'P';
-    } else {
-      code = pick(256);
-    }
-    h_.w.key(code);
+    h_.w.key(roll < 70   ? moves[pick(moves.size())]
+             : roll < 85 ? "HJIKUY"[pick(6)]
+             : roll < 93 ? "RTWS"[pick(4)]
+             : roll < 96 ? 'P'
+                         : pick(256));
     if (h_.g->paused == 1 && pick(3) == 0) h_.w.key('P');  // don't stay paused for long
   }
 
   void usepanel() {
     std::vector<control> open;
-    for (control c : fields) {
+    for (control c : fields)
       if (h_.w.visible(c)) open.push_back(c);
-    }
-    if (open.empty()) {
-      h_.w.click(commands[16 + pick(4)]);
-      return;
-    }
-    if (pick(3) != 0) {
-      h_.w.type(open[pick(open.size())], hostiletexts[pick(hostiletexts.size())]);
-      return;
-    }
+    if (open.empty()) return h_.w.click(commands[16 + pick(4)]);
+    if (pick(3) != 0)
+      return h_.w.type(open[pick(open.size())], hostiletexts[pick(hostiletexts.size())]);
     for (control c : buttons) h_.w.press(c);  // only the visible, enabled Done reacts
   }
 
-  void resize() {
-    const bool tiny = pick(4) == 0;
-    const int width = tiny ? pick(60) : 200 + pick(1800);
-    const int height = tiny ? pick(60) : 200 + pick(1400);
-    h_.w.resize(width, height);
-  }
-
+  // A random kind of game, difficulty, colour mode and well size for the next game.
   void newgame() {
-    // A random kind of game, difficulty, colour mode and well size for the next game.
-    h_.w.click(commands[7 + pick(5)]);
-    h_.w.click(commands[4 + pick(3)]);
-    h_.w.click(commands[12 + pick(2)]);
-    h_.w.click(commands[14 + pick(2)]);
+    for (const auto& [first, count] : {std::pair{7, 5}, {4, 3}, {12, 2}, {14, 2}})
+      h_.w.click(commands[first + pick(count)]);
     h_.w.resize(500 + pick(1500), 554 + pick(1000));
     h_.w.click(menuitem::choosesize);
     h_.w.type(control::Text1, std::to_string(6 + pick(35)));
@@ -144,30 +104,11 @@ class bot {
   }
 
   void fault(const std::string& what) {
-    ++result_.faultcount;
-    if (result_.faults.size() < 10) {
-      std::ostringstream text;
-      text << "event " << result_.events << ": " << what;
-      result_.faults.push_back(text.str());
-    }
+    if (result_.faultcount++ < 10)
+      result_.faults.push_back("event " + std::to_string(result_.events) + ": " + what);
   }
 
-  void remember() {
-    score_ = h_.g->score;
-    gameover_ = h_.g->gameover;
-  }
-
-  void check() {
-    const gamestate& g = *h_.g;
-    checksizes(g);
-    if (g.gameover == 0) checkpiece(g);
-    if (result_.events % 50 == 0) checkgrids(g);
-    checkscore(g);
-    if (g.gameover == 1 && gameover_ == 0) ++result_.gameovers;
-    remember();
-  }
-
-  void checksizes(const gamestate& g) {
+  void check(const gamestate& g) {
     if (g.wellwidth < 6 || g.wellwidth > 40 || g.wellheight < 6 || g.wellheight > 40 ||
         g.welldepth != g.wellwidth)
       fault("well size " + std::to_string(g.wellwidth) + "x" + std::to_string(g.wellheight));
@@ -176,13 +117,15 @@ class bot {
       fault("cell size");
     if (g.maxlayers < 1 || g.maxsquares < 1 || g.view < 1 || g.view > 8) fault("limits or view");
     if (g.landed != 0 || g.restart != 0) fault("landed or restart left set after the loop");
-  }
-
-  void checkpiece(const gamestate& g) {
-    if (g.piecex < 1 || g.piecex + g.piecesizex > g.wellwidth || g.piecey < 0 ||
-        g.piecey + g.piecesizey > g.wellheight || g.piecez < 0 ||
-        g.piecez + g.piecesizez > g.welldepth)
+    if (g.gameover == 0 && (g.piecex < 1 || g.piecex + g.piecesizex > g.wellwidth || g.piecey < 0 ||
+                            g.piecey + g.piecesizey > g.wellheight || g.piecez < 0 ||
+                            g.piecez + g.piecesizez > g.welldepth))
       fault("piece box outside the well");
+    if (result_.events % 50 == 0) checkgrids(g);
+    checkscore(g);
+    if (g.gameover == 1 && !over_) ++result_.gameovers;
+    score_ = g.score;
+    over_ = g.gameover == 1;
   }
 
   // Nothing of the piece outside its box, nothing of the well outside the playing space.
@@ -209,10 +152,8 @@ class bot {
     const int64_t layer = 10LL * g.wellwidth * g.welldepth;
     for (const int64_t piece : {int64_t{10}, int64_t{10} * g.maxlayers}) {
       const int64_t layers = delta - piece;
-      if (layers >= 0 && layers % layer == 0 && layers / layer <= g.wellheight) {
-        ++result_.landings;
-        return;
-      }
+      if (layers >= 0 && layers % layer == 0 && layers / layer <= g.wellheight)
+        return void(++result_.landings);
     }
     fault("score changed by " + std::to_string(delta));
   }
@@ -221,7 +162,7 @@ class bot {
   std::mt19937_64 random_;
   soakresult& result_;
   int64_t score_ = 0;
-  int gameover_ = 0;
+  bool over_ = false;
 };
 
 }  // namespace
