@@ -88,7 +88,8 @@ class bot {
   void newgame() {
     for (const auto& [first, count] : {std::pair{7, 5}, {4, 3}, {12, 2}, {14, 2}})
       h_.w.click(commands[first + pick(count)]);
-    h_.w.resize(500 + pick(1500), 554 + pick(1000));
+    const int width = 500 + pick(1500);  // one draw per statement: the order is fixed
+    h_.w.resize(width, 554 + pick(1000));
     h_.w.click(menuitem::choosesize);
     h_.w.type(control::Text1, std::to_string(6 + pick(35)));
     h_.w.type(control::Text2, std::to_string(6 + pick(35)));

@@ -40,7 +40,8 @@ inline void randomscene(gamestate& g, std::mt19937& rng, bool wholesizes) {
     g.squareheight = pick(0, static_cast<int>(g.squarewidth));
   } else {
     // Up to 20 deep, so that some receding grid lines are too long to be written directly.
-    g.squarewidth = pick(8, 80) / 4.0 + (chance(0.5) ? 0.1 * pick(1, 9) : 0);
+    g.squarewidth = pick(8, 80) / 4.0;  // one draw per statement: the order is fixed
+    g.squarewidth += chance(0.5) ? 0.1 * pick(1, 9) : 0;
     g.squareheight = pick(1, 80) / 4.0 + (chance(0.5) ? 0.1 * pick(1, 9) : 0);
   }
   const double density = pick(0, 10) / 10.0;
