@@ -2,104 +2,67 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+
+#include "piecetest.h"
 
 namespace {
 
-std::unique_ptr<gamestate> well10x30x10() {
-  auto g = std::make_unique<gamestate>();
-  g->wellwidth = 10;
-  g->wellheight = 30;
-  g->welldepth = 10;
-  return g;
-}
-
 void fillrow(gamestate& g, int y, int32_t colour) {
-  for (int z = 1; z <= g.welldepth; ++z) {
-    for (int x = 1; x <= g.wellwidth; ++x) g.well.at(x, y, z) = colour;
-  }
+  for (int c = 0; c < 100; ++c) g.well.at(1 + c % 10, y, 1 + c / 10) = colour;
 }
 
-int cubes(const gamestate& g) {
-  int count = 0;
-  for (int32_t cell : g.well.cell) count += cell != 0;
-  return count;
+long cubes(const gamestate& g) {
+  return std::ranges::count_if(g.well.cell, [](int32_t cell) { return cell != 0; });
 }
 
-TEST(ClearLayers, FullBottomRowGoesAndEverythingAboveFallsOneRow) {
-  auto g = well10x30x10();
+}  // namespace
+
+TEST(ClearLayers, OnlyFullRowsGoAndTheRowsAboveFallIntoTheGaps) {
+  // A full bottom row goes alone. Then rows 28 and 30 are full, row 29 is not: 29 survives one
+  // row lower and row 27 falls two. 1000 points a layer, then the regular piece's 10.
+  auto g = newgame(gametypes::regular, 10, 30);
   fillrow(*g, 30, 5);
-  g->well.at(3, 29, 4) = 9;
   g->well.at(7, 12, 2) = 8;
   EXPECT_EQ(clearlayers(*g), 1);
-  EXPECT_EQ(g->score, 1000 + 10);  // one layer, then a regular piece of one layer
-  EXPECT_EQ(g->well.at(3, 30, 4), 9);
-  EXPECT_EQ(g->well.at(7, 13, 2), 8);
-  EXPECT_EQ(cubes(*g), 2);
-}
-
-TEST(ClearLayers, OnlyFullRowsGoAndARowBetweenThemKeepsItsCubes) {
-  // Rows 28 and 30 are full, row 29 is not: row 29 survives one row lower, at 30.
-  auto g = well10x30x10();
+  EXPECT_EQ(std::tuple(g->score, g->well.at(7, 13, 2), cubes(*g)), std::tuple(1010, 8, 1));
+  g = newgame(gametypes::regular, 10, 30);
   fillrow(*g, 28, 4);
-  fillrow(*g, 30, 6);
   fillrow(*g, 29, 7);
+  fillrow(*g, 30, 6);
   g->well.at(5, 29, 5) = 0;
   g->well.at(2, 27, 2) = 3;
   EXPECT_EQ(clearlayers(*g), 2);
   EXPECT_EQ(g->score, 2 * 1000 + 10);
-  EXPECT_EQ(g->well.at(1, 30, 1), 7);
-  EXPECT_EQ(g->well.at(5, 30, 5), 0);
-  EXPECT_EQ(g->well.at(2, 29, 2), 3);  // row 27 fell two rows
-  EXPECT_EQ(cubes(*g), 99 + 1);
+  EXPECT_EQ(std::tuple(g->well.at(1, 30, 1), g->well.at(5, 30, 5), g->well.at(2, 29, 2), cubes(*g)),
+            std::tuple(7, 0, 3, 99 + 1));
 }
 
-TEST(ClearLayers, NoFullRowLeavesTheWellUnchangedAndScoresThePieceOnly) {
-  auto g = well10x30x10();
-  fillrow(*g, 30, 2);
-  g->well.at(10, 30, 10) = 0;
-  g->gametype = gametypes::hard;
-  const grid before = g->well;
-  EXPECT_EQ(clearlayers(*g), 0);
-  EXPECT_EQ(g->well.cell, before.cell);
-  EXPECT_EQ(g->score, 10);
-}
-
-TEST(ClearLayers, PiecePointsFollowTheKindOfGame) {
-  const struct {
-    int gametype, gameover, maxlayers;
-    int64_t points;
-  } cases[] = {
-      {gametypes::regular, 0, 3, 30},  {gametypes::holeinone, 0, 2, 20}, {gametypes::easy, 0, 3, 10},
-      {gametypes::allsizes, 0, 3, 10}, {gametypes::regular, 1, 3, 0},
-  };
-  for (const auto& c : cases) {
-    auto g = well10x30x10();
-    g->gametype = c.gametype;
-    g->gameover = c.gameover;
-    g->maxlayers = c.maxlayers;
-    clearlayers(*g);
-    EXPECT_EQ(g->score, c.points) << "gametype " << c.gametype;
+TEST(ClearLayers, NoFullRowLeavesTheWellAndScoresThePieceByKindOfGame) {
+  // A bottom row one cube short stays as it is; only the landed piece scores, by its layers in
+  // the layered games, nothing after game over.
+  const std::tuple<int, int, int, int64_t> cases[] = {{gametypes::regular, 0, 3, 30},
+                                                      {gametypes::holeinone, 0, 2, 20},
+                                                      {gametypes::hard, 0, 3, 10},
+                                                      {gametypes::regular, 1, 3, 0}};
+  for (const auto& [gametype, gameover, maxlayers, points] : cases) {
+    auto g = newgame(gametype, 10, 30);
+    std::tie(g->gameover, g->maxlayers) = std::tuple{gameover, maxlayers};
+    fillrow(*g, 30, 2);
+    g->well.at(10, 30, 10) = 0;
+    const auto before = std::make_unique<grid>(g->well);
+    EXPECT_EQ(clearlayers(*g), 0);
+    EXPECT_TRUE(g->well.cell == before->cell && g->score == points) << gametype;
   }
 }
 
-TEST(ClearLayers, NeverWritesOutsideThePlayingSpace) {
-  auto g = well10x30x10();
-  g->well.at(11, 5, 3) = 42;  // left beyond a narrowed edge
+TEST(RemoveFullLayers, RemovesWithoutPointsAndNeverWritesOutsideThePlayingSpace) {
+  // Cubes left beyond a narrowed edge belong to no row.
+  auto g = newgame(gametypes::regular, 10, 30);
+  g->well.at(11, 5, 3) = 42;
   g->well.at(0, 30, 0) = 43;
   for (int y = 1; y <= 30; ++y) fillrow(*g, y, 1);
-  EXPECT_EQ(clearlayers(*g), 30);
-  EXPECT_EQ(g->well.at(11, 5, 3), 42);
-  EXPECT_EQ(g->well.at(0, 30, 0), 43);
-  EXPECT_EQ(cubes(*g), 2);
+  EXPECT_EQ(removefulllayers(*g), 30);
+  EXPECT_EQ(std::tuple(g->score, g->well.at(11, 5, 3), g->well.at(0, 30, 0), cubes(*g)),
+            std::tuple(0, 42, 43, 2));
 }
-
-TEST(RemoveFullLayers, RemovesWithoutPoints) {
-  auto g = well10x30x10();
-  fillrow(*g, 30, 1);
-  EXPECT_EQ(removefulllayers(*g), 1);
-  EXPECT_EQ(g->score, 0);
-  EXPECT_EQ(cubes(*g), 0);
-}
-
-}  // namespace

@@ -5,51 +5,31 @@
 #include <cmath>
 #include <string>
 
-namespace {
-
-TEST(ReadNumber, TakesTheLeadingNumericPart) {
-  EXPECT_EQ(readnumber("14"), 14);
-  EXPECT_EQ(readnumber("  -7abc"), -7);
-  EXPECT_EQ(readnumber("2.5"), 2.5);
-  EXPECT_EQ(readnumber("3.5.1"), 3.5);
-  EXPECT_EQ(readnumber(".5"), 0.5);
-  EXPECT_EQ(readnumber("+8"), 8);
-  EXPECT_EQ(readnumber("abc"), 0);
-  EXPECT_EQ(readnumber(""), 0);
-  EXPECT_EQ(readnumber("-"), 0);
-  EXPECT_EQ(readnumber("."), 0);
-}
-
-TEST(ReadNumber, KnowsNoExponentsInfinitiesOrNans) {
-  EXPECT_EQ(readnumber("1e999"), 1);
-  EXPECT_EQ(readnumber("inf"), 0);
-  EXPECT_EQ(readnumber("nan"), 0);
-  EXPECT_EQ(readnumber("-infinity"), 0);
-}
-
-TEST(ReadNumber, HugeOrTinyDigitStringsStayFinite) {
-  const std::string huge(5000, '9');
-  EXPECT_TRUE(std::isfinite(readnumber(huge)));
-  EXPECT_GT(readnumber(huge), 1e300);
-  EXPECT_LT(readnumber("-" + huge), -1e300);
+TEST(ReadNumber, TakesTheLeadingNumericPartOnlyAndStaysFinite) {
+  // Leading blanks, a sign, digits and one "."; no exponents, infinities or nans; thousands of
+  // digits give neither an infinity nor a stray value.
+  const std::string nines(5000, '9');
+  const std::pair<std::string, double> cases[] = {
+      {"14", 14},   {"  -7abc", -7}, {"2.5", 2.5}, {"3.5.1", 3.5},  {".5", 0.5},
+      {"+8", 8},    {"abc", 0},      {"", 0},      {"-", 0},        {".", 0},
+      {"1e999", 1}, {"inf", 0},      {"nan", 0},   {"-infinity", 0}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(readnumber(text), value) << '"' << text << '"';
   EXPECT_EQ(readnumber("0." + std::string(5000, '0') + "1"), 0);
+  EXPECT_TRUE(std::isfinite(readnumber(nines)) && readnumber(nines) > 1e300);
+  EXPECT_TRUE(std::isfinite(readnumber("-" + nines)) && readnumber("-" + nines) < -1e300);
 }
 
-TEST(FormatNumber, PlainDecimalWithoutLeadingBlank) {
-  EXPECT_EQ(formatnumber(14), "14");
-  EXPECT_EQ(formatnumber(-5), "-5");
-  EXPECT_EQ(formatnumber(0), "0");
-  EXPECT_EQ(formatnumber(-0.0), "0");
-  EXPECT_EQ(formatnumber(2.5), "2.5");
-  EXPECT_EQ(formatnumber(14.5), "14.5");
+TEST(FormatNumber, PlainDecimalWithoutLeadingBlankThatReadsBack) {
+  // The settings file and the panels show numbers this way.
+  const std::pair<double, const char*> cases[] = {{14, "14"},  {-5, "-5"},   {0, "0"},
+                                                  {-0.0, "0"}, {2.5, "2.5"}, {14.5, "14.5"}};
+  for (const auto& [value, text] : cases) EXPECT_EQ(formatnumber(value), text);
   EXPECT_EQ(readnumber(formatnumber(0.1)), 0.1);
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
-  EXPECT_EQ(roundhalfeven(2.5), 2);
-  EXPECT_EQ(roundhalfeven(3.5), 4);
-  EXPECT_EQ(roundhalfeven(-0.5), 0);
-  EXPECT_EQ(roundhalfeven(7.2), 7);
+  // Whole-number settings round this way.
+  for (const auto& [value, whole] : {std::pair{2.5, 2.0}, {3.5, 4.0}, {-0.5, 0.0}, {7.2, 7.0}}) {
+    EXPECT_EQ(roundhalfeven(value), whole) << value;
+  }
 }
-
-}  // namespace

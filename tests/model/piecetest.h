@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <memory>
-#include <set>
-#include <tuple>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/colors.h"
@@ -22,9 +23,8 @@ struct cubeat {
 // A game of the given kind with an empty well; the depth follows the width.
 inline std::unique_ptr<gamestate> newgame(int gametype, int width, int height) {
   auto g = std::make_unique<gamestate>();
-  g->gametype = gametype;
-  g->wellwidth = g->welldepth = width;
-  g->wellheight = height;
+  std::tie(g->gametype, g->wellwidth, g->welldepth, g->wellheight) =
+      std::tuple{gametype, width, width, height};
   return g;
 }
 
@@ -41,30 +41,39 @@ inline std::vector<cubeat> takecubes(gamestate& g) {
   static const auto empty = std::make_unique<grid>();
   std::vector<cubeat> cubes;
   forbox(g, [&](int x, int y, int z) {
-    if (g.piece.at(x, y, z) != 0) cubes.push_back({x, y, z, g.piece.at(x, y, z)});
-    g.piece.at(x, y, z) = 0;
+    if (int32_t& c = g.piece.at(x, y, z); c != 0) cubes.push_back({x, y, z, std::exchange(c, 0)});
   });
-  if (std::memcmp(g.piece.cell.data(), empty->cell.data(), sizeof(grid::cell)) != 0) {
+  if (g.piece.cell != empty->cell) {
     ADD_FAILURE() << "a cube lies outside the piece box";
     g.piece.clear();
   }
   return cubes;
 }
 
-// True when every cube can be reached from the first through shared faces.
-inline bool connected(const std::vector<cubeat>& cubes) {
-  using cell = std::tuple<int, int, int>;
-  std::set<cell> left;
-  for (const cubeat& c : cubes) left.insert({c.x, c.y, c.z});
-  if (left.empty()) return true;
-  std::vector<cell> reached = {*left.begin()};
-  left.erase(left.begin());
-  for (size_t i = 0; i < reached.size(); ++i) {
-    const auto [x, y, z] = reached[i];
-    for (const cell& next : {cell{x + 1, y, z}, cell{x - 1, y, z}, cell{x, y + 1, z},
-                             cell{x, y - 1, z}, cell{x, y, z + 1}, cell{x, y, z - 1}}) {
-      if (left.erase(next) == 1) reached.push_back(next);
-    }
-  }
-  return left.empty();
+// A piece box drawn layer by layer: '|' starts the next z, '/' the next row y, '.' is empty and
+// any other character a cube coloured minus its code (no generated colour is negative).
+inline void paint(gamestate& g, std::string_view picture) {
+  const auto count = [&](char c) { return static_cast<int>(std::ranges::count(picture, c)); };
+  g.piecesizez = 1 + count('|');
+  g.piecesizey = 1 + count('/') / g.piecesizez;
+  g.piecesizex = static_cast<int>(std::min(picture.find_first_of("/|"), picture.size())) - 1;
+  std::string cells(picture);
+  std::erase_if(cells, [](char c) { return c == '|' || c == '/'; });
+  forbox(g, [&, i = size_t{0}](int x, int y, int z) mutable {
+    if (cells[i] != '.') g.piece.at(x, y, z) = -cells[i];
+    ++i;
+  });
+}
+
+// The piece box drawn the same way, emptying the grid: a painted cube shows its character, any
+// other cube '#'.
+inline std::string picture(gamestate& g) {
+  std::string out;
+  forbox(g, [&](int x, int y, int z) {
+    if (x == 1 && (y > 1 || z > 1)) out += y > 1 ? '/' : '|';
+    const int32_t c = g.piece.at(x, y, z);
+    out += c == 0 ? '.' : c < 0 ? static_cast<char>(-c) : '#';
+  });
+  takecubes(g);
+  return out;
 }
