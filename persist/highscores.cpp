@@ -10,7 +10,7 @@
 namespace {
 
 // A record line is some fifty bytes; reading stops here, so a huge file costs a bounded time.
-constexpr size_t readlimit = 8 * 1024 * 1024;
+constexpr size_t readlimit = size_t{8} * 1024 * 1024;
 // The fields of a record; a line with more is not one.
 constexpr size_t fieldcount = 7;
 
@@ -145,7 +145,7 @@ highscoretable readhighscores() {
   std::string text;
   while (text.size() < readlimit) {
     const size_t start = text.size();
-    text.resize(std::min(start + 64 * 1024, readlimit));
+    text.resize(std::min(start + size_t{64} * 1024, readlimit));
     const size_t wanted = text.size() - start;
     const size_t got = std::fread(text.data() + start, 1, wanted, records.get());
     text.resize(start + got);

@@ -12,7 +12,7 @@
 namespace {
 
 // A settings line is some fifty bytes; reading stops here, so a huge file costs nothing.
-constexpr size_t readlimit = 64 * 1024;
+constexpr size_t readlimit = size_t{64} * 1024;
 
 // The largest front square and depth step a screen could show; larger loaded values are absurd.
 constexpr double largestsquarewidth = 200;

@@ -15,7 +15,8 @@ constexpr int32_t patterncolor = rgb(255, 0, 0);
 
 // A small picture to draw one cube into, with room on every side.
 struct canvas {
-  canvas(int w, int h) : width(w + h + 8), height(w + h + 8), pixels(width * height) {}
+  canvas(int w, int h)
+      : width(w + h + 8), height(w + h + 8), pixels(static_cast<size_t>(width) * height) {}
   // Where the cube's corner goes: its receding faces reach h + 1 up and w + h + 1 right of it.
   int cornerx() const { return 3; }
   int cornery(int h) const { return h + 4; }

@@ -152,7 +152,7 @@ void rastersurface::diagonal(int x1, int y1, int x2, int y2, uint32_t value) {
   }
   if (first > last) return;
   uint32_t* p = picture_.first + static_cast<std::ptrdiff_t>(y1 + first) * picture_.stride + x1 +
-                step * first;
+                static_cast<std::ptrdiff_t>(step) * first;
   const std::ptrdiff_t advance = picture_.stride + step;
   for (int k = first; k <= last; ++k, p += advance) *p = value;
 }
