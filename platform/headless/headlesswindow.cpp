@@ -43,22 +43,33 @@ void headlesswindow::close() {
   if (deliverable()) sink_->Form_Unload();
 }
 
-std::vector<drawcall> headlesswindow::takecalls() { return std::exchange(calls, {}); }
+std::vector<drawcall> headlesswindow::takecalls() {
+  return std::exchange(calls, {});
+}
 
-bool headlesswindow::checked(menuitem item) const { return lookup(checkmarks_, item, false); }
-bool headlesswindow::enabled(menuitem item) const { return !lookup(disabled_, item, false); }
-std::string headlesswindow::text(control c) const { return lookup(texts_, c, std::string()); }
-bool headlesswindow::visible(control c) const { return lookup(visible_, c, false); }
+bool headlesswindow::checked(menuitem item) const {
+  return lookup(checkmarks_, item, false);
+}
+bool headlesswindow::enabled(menuitem item) const {
+  return !lookup(disabled_, item, false);
+}
+std::string headlesswindow::text(control c) const {
+  return lookup(texts_, c, std::string());
+}
+bool headlesswindow::visible(control c) const {
+  return lookup(visible_, c, false);
+}
 bool headlesswindow::controlenabled(control c) const {
   return !lookup(controldisabled_, c, false);
 }
 
 void headlesswindow::record(drawcall call) {
-  ++drawcount;
   if (recording) calls.push_back(std::move(call));
 }
 
-void headlesswindow::clearsurface() { record({drawcall::clear, 0, 0, 0, 0, 0, {}}); }
+void headlesswindow::clearsurface() {
+  record({drawcall::clear, 0, 0, 0, 0, 0, {}});
+}
 void headlesswindow::drawline(float x1, float y1, float x2, float y2, int32_t color) {
   record({drawcall::line, x1, y1, x2, y2, color, {}});
 }

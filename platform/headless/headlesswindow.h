@@ -38,8 +38,7 @@ class headlesswindow : public window, public surface {
 
   // What the game did.
   std::vector<drawcall> calls;  // every drawing call since the last takecalls()
-  bool recording = true;        // false: drawing calls are counted, not kept (long runs)
-  uint64_t drawcount = 0;       // drawing calls made, recorded or not
+  bool recording = true;        // false: drawing calls are not kept (long runs)
   std::vector<std::string> titles;
   std::vector<std::string> messages;
   std::vector<std::string> informations;
