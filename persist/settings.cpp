@@ -8,15 +8,16 @@
 #include "model/numbers.h"
 #include "persist/checkmarks.h"
 #include "persist/limits.h"
+#include "persist/replacefile.h"
 
 namespace {
 
 // A settings line is some fifty bytes; reading stops here, so a huge file costs nothing.
 constexpr size_t readlimit = size_t{64} * 1024;
 
-// The largest front square and depth step a screen could show; larger loaded values are absurd.
-constexpr double largestsquarewidth = 200;
-constexpr double largestsquareheight = 100;
+// The largest front square and depth step a file may hold: more than the fit leaves for the
+// smallest well on any screen up to 6000 pixels across. Larger loaded values are absurd.
+constexpr double largestsquare = 1000;
 
 // The whole number nearest to value when it lies within low..high; fallback otherwise.
 int wholeor(double value, int low, int high, int fallback) {
@@ -55,8 +56,8 @@ void applysettings(gamestate& g, window& w, const settingsvalues& values) {
   g.wellheight = wholeor(values[3], limits::smallestwell, limits::largestwell, 30);
   // The fifth field is not read: the depth always follows the width.
   g.welldepth = g.wellwidth;
-  g.squarewidth = cellor(values[5], largestsquarewidth, 14);
-  g.squareheight = cellor(values[6], largestsquareheight, 5);
+  g.squarewidth = cellor(values[5], largestsquare, 14);
+  g.squareheight = cellor(values[6], largestsquare, 5);
   // The start-up default of 20 may itself be too large for a small loaded well.
   const int shapes = wholeor(values[7], limits::smallestshape, shapecap(g), 20);
   g.maxsquares = std::min(shapes, shapecap(g));
@@ -77,4 +78,8 @@ bool loadsettings(gamestate& g, window& w) {
   if (std::ferror(file.get())) return false;
   applysettings(g, w, readsettingsline(text));
   return true;
+}
+
+int savesettings(const gamestate& g) {
+  return replacefile(settingsfile, settingsline(g));
 }

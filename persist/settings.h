@@ -11,6 +11,11 @@ inline constexpr const char* settingsfile = "kubrix3d.settings";
 // rewrites the panel text fields and sets the check marks. Returns false when there is no file.
 bool loadsettings(gamestate& g, window& w);
 
+// Save Settings: writes the settings in force (not the panel fields) as the one line of
+// "kubrix3d.settings", replacing the file as a whole so that a failed save keeps the old one.
+// Returns 0, or the errno of the step that failed.
+int savesettings(const gamestate& g);
+
 // Stores the values read from a settings file. A value the game cannot hold (a well size outside
 // 6..40, a piece limit New Game would not allow for the loaded well, a cell size that is not
 // positive or larger than a screen could show, a code outside its list) is replaced by its

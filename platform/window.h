@@ -26,9 +26,11 @@ class window {
   virtual void setcontrolenabled(control c, bool on) = 0;
   virtual void setfocus(control c) = 0;
 
-  // A message the player must read (a file that could not be written, say).
+  // A message the player must read (a file that could not be written, say), as plain text. It
+  // returns once the player has closed it; meanwhile the window's other controls take no input,
+  // but the timer goes on ticking.
   virtual void showmessage(const std::string& text) = 0;
-  // Something the player asked to see (the high-score table, say), shown as plain text.
+  // Something the player asked to see (the high-score table, say), shown the same way.
   virtual void showinformation(const std::string& text) = 0;
   // Ends the application at once.
   virtual void quit() = 0;

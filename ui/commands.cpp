@@ -1,9 +1,10 @@
 #include "ui/commands.h"
 
 #include "persist/restoresettings.h"
-#include "persist/savesettings.h"
+#include "persist/settings.h"
 #include "ui/highscorepanel.h"
 #include "ui/highscoretable.h"
+#include "ui/message.h"
 #include "ui/newgame.h"
 #include "ui/panels.h"
 #include "ui/playoptions.h"
@@ -17,7 +18,9 @@ void menu_Click(gamestate& g, window& w, menuitem item) {
       newgame_Click(g, w);
       break;
     case menuitem::savesettings:
-      savesettings(g, w);
+      if (const int error = savesettings(g); error != 0) {
+        warnplayer(g, w, filefailure("The settings could not be saved to", settingsfile, error));
+      }
       break;
     case menuitem::restoresettings:
       restoresettings(g, w);

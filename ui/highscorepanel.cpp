@@ -1,11 +1,11 @@
 #include "ui/highscorepanel.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
 #include "persist/highscores.h"
 #include "ui/menubar.h"
+#include "ui/message.h"
 
 namespace {
 
@@ -48,8 +48,9 @@ void Command5_Click(gamestate& g, window& w) {
   const std::string name = w.text(control::Text7);
   if (!nameready(name)) return;
   if (const int error = appendhighscore(highscoreof(g, name)); error != 0) {
-    w.showmessage("Your high score could not be saved to \"" + std::string(highscorefile) +
-                  "\": " + std::strerror(error) + ". The scores saved before are kept.");
+    warnplayer(g, w,
+               filefailure("Your high score could not be saved to", highscorefile, error) +
+                   " The scores saved before are kept.");
   }
   g.paused = 0;
   for (control c : panel) w.setvisible(c, false);

@@ -1,13 +1,13 @@
 #include "ui/highscoretable.h"
 
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "persist/highscores.h"
+#include "ui/message.h"
 
 namespace {
 
@@ -26,16 +26,16 @@ std::vector<highscore> besthighscores(const std::vector<highscore>& records,
 
 }  // namespace
 
-void highscores_Click(const gamestate& g, window& w) {
+void highscores_Click(gamestate& g, window& w) {
   const highscoretable table = readhighscores();
   if (table.error != 0) {
-    w.showmessage("The high scores could not be read from \"" + std::string(highscorefile) +
-                  "\": " + std::strerror(table.error) + ".");
+    warnplayer(g, w,
+               filefailure("The high scores could not be read from", highscorefile, table.error));
     return;
   }
   const std::vector<highscore> best = besthighscores(table.records, highscoreof(g, {}));
   if (best.empty()) {
-    w.showinformation("No high scores yet on the current settings.");
+    informplayer(g, w, "No high scores yet on the current settings.");
     return;
   }
   std::ostringstream text;
@@ -43,5 +43,5 @@ void highscores_Click(const gamestate& g, window& w) {
   for (size_t i = 0; i < best.size(); ++i) {
     text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score;
   }
-  w.showinformation(text.str());
+  informplayer(g, w, text.str());
 }

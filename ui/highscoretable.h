@@ -5,4 +5,4 @@
 
 // "High Scores": the ten best records on the settings of the game in play (or just ended), best
 // first, or word that there are none yet. A file that cannot be read is reported as such.
-void highscores_Click(const gamestate& g, window& w);
+void highscores_Click(gamestate& g, window& w);

@@ -19,8 +19,9 @@
 
 namespace {
 
-// A panel text field. Enter presses its panel's Done and goes no further: a plain line edit lets
-// the key travel on to the drawing area, where it would drop the piece a row as play resumes.
+// A panel text field keeps every key it is given. A plain line edit lets the keys it has no use
+// for (Up, Down, Ctrl or Alt with a letter) travel on to the drawing area, where they would reach
+// the game under the open panel. Enter presses the panel's Done.
 class panelfield : public QLineEdit {
  public:
   using QLineEdit::QLineEdit;
@@ -29,12 +30,12 @@ class panelfield : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || !onenter) {
+    if (enter && onenter) {
+      onenter();
+    } else {
       QLineEdit::keyPressEvent(event);
-      return;
     }
     event->accept();
-    onenter();
   }
 };
 
@@ -271,13 +272,11 @@ void qtwindow::showinformation(const std::string& text) {
 }
 
 void qtwindow::showbox(QMessageBox::Icon icon, const std::string& text) {
-  // Not modal in the event loop's sense: the game goes on while the box is shown.
-  auto* box = new QMessageBox(icon, QString::fromUtf8("Vovov Kubrix 3d"),
-                              QString::fromStdString(text), QMessageBox::Ok, this);
+  QMessageBox box(icon, QString::fromUtf8("Vovov Kubrix 3d"), QString::fromStdString(text),
+                  QMessageBox::Ok, this);
   // Player names and file names are shown as typed, never taken for markup.
-  box->setTextFormat(Qt::PlainText);
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 void qtwindow::quit() {

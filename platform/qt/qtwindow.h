@@ -70,7 +70,7 @@ class qtwindow : public QMainWindow, public window {
  private:
   void addmenu(QWidget* parent, const menudef& def);
   void addcontrol(const controldef& def);
-  // A message box, open beside the game.
+  // A message box, modal: it returns once the player has closed it.
   void showbox(QMessageBox::Icon icon, const std::string& text);
   // Runs one handler of the game, then shows the new picture if anything was drawn.
   void deliver(const std::function<void(events&)>& handler);

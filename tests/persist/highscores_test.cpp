@@ -59,6 +59,12 @@ TEST_F(HighScoreFile, AFailedAppendLosesNoEarlierRecord) {
   EXPECT_EQ(error, EFBIG);
   ASSERT_EQ(appendhighscore({"D", 4}), 0);
   EXPECT_EQ(namesread(), (std::vector<std::string>{"A", "B", "D"}));
+  // A table kept elsewhere through a link is appended to there; the link stays.
+  std::filesystem::rename(highscorefile, "kept");
+  std::filesystem::create_symlink("kept", highscorefile);
+  ASSERT_EQ(appendhighscore({"E", 5}), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(highscorefile));
+  EXPECT_EQ(namesread(), (std::vector<std::string>{"A", "B", "D", "E"}));
 }
 
 }  // namespace

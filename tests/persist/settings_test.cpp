@@ -73,12 +73,12 @@ TEST_F(SettingsFile, AValueTheGameCannotHoldFallsBackToItsDefault) {
   // Each field has its own limits, and whole numbers round half to even before they are checked.
   // Field, text in the file, text saved.
   const std::vector<std::tuple<int, std::string, std::string>> rows{
-      {3, "200", "10"},  {3, "5", "10"},          {3, "10.5", "10"}, {3, "11.5", "12"},
-      {4, "-6", "30"},   {4, "40", "40"},         {6, "0", "14"},    {6, "200.5", "14"},
-      {6, "200", "200"}, {7, "101", "5"},         {8, "3", "20"},    {8, "661", "661"},
-      {8, "662", "20"},  {9, "10", "10"},         {9, "16", "1"},    {2, "3", "0"},
-      {2, "1.5", "2"},   {10, "0.5", "0"},        {10, "1.5", "0"},  {11, "2", "1"},
-      {1, "-97", "0"},   {1, "99999999999", "0"},
+      {3, "200", "10"},    {3, "5", "10"},          {3, "10.5", "10"}, {3, "11.5", "12"},
+      {4, "-6", "30"},     {4, "40", "40"},         {6, "0", "14"},    {6, "1000.5", "14"},
+      {6, "1000", "1000"}, {7, "1001", "5"},        {8, "3", "20"},    {8, "661", "661"},
+      {8, "662", "20"},    {9, "10", "10"},         {9, "16", "1"},    {2, "3", "0"},
+      {2, "1.5", "2"},     {10, "0.5", "0"},        {10, "1.5", "0"},  {11, "2", "1"},
+      {1, "-97", "0"},     {1, "99999999999", "0"},
   };
   for (const auto& [field, text, saved] : rows) {
     writefile(fileline(defaults, field, text));
@@ -136,6 +136,47 @@ TEST_F(SettingsFile, SaveWritesTheSettingsInUseOrKeepsTheOldFileAndSaysWhy) {
   ASSERT_EQ(h.w.messages.size(), 2u);
   EXPECT_NE(h.w.messages[0].find("\"kubrix3d.settings\": File too large"), std::string::npos);
   EXPECT_NE(h.w.messages[1].find("No such file or directory"), std::string::npos);
+}
+
+TEST_F(SettingsFile, SaveFollowsLinksKeepsPermissionsAndWritesInPlaceInALockedFolder) {
+  // Settings kept elsewhere through a link, made private, or in a folder the player cannot write
+  // but holding a file the player can: each must be saved where and as the player set it up.
+  namespace fs = std::filesystem;
+  // The old file names a depth the loader ignores, so every save of it writes something new.
+  const std::string old = fileline(defaults, 5, "12"), fresh = fileline(defaults);
+  fs::create_directory("elsewhere");
+  std::ofstream("elsewhere/settings") << old;
+  fs::permissions("elsewhere/settings", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("elsewhere/settings", settingsfile);
+  harness h;
+  h.start();
+  h.w.click(savesettings);
+  EXPECT_TRUE(fs::is_symlink(settingsfile));
+  EXPECT_EQ(readfile(), fresh);
+  EXPECT_EQ(fs::status(settingsfile).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(std::distance(fs::directory_iterator("elsewhere"), {}), 1);
+
+  // As a player, in a folder only root may write: in place when the file is writable, else the
+  // message and the old text.
+  fs::remove(settingsfile);
+  const fs::perms readable = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+  const fs::perms entered = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  for (const bool writable : {true, false}) {
+    writefile(old);
+    fs::permissions(settingsfile, writable ? fs::perms::all : readable);
+    fs::permissions(".", readable | entered);
+    const int messages = asplayer([] {
+      harness player;
+      player.start();
+      player.w.click(savesettings);
+      const std::vector<std::string> denied{
+          "The settings could not be saved to \"kubrix3d.settings\": Permission denied."};
+      return player.w.messages.empty() ? 0 : player.w.messages == denied ? 1 : 2;
+    });
+    fs::permissions(".", fs::perms::owner_all);
+    EXPECT_EQ(messages, writable ? 0 : 1);
+    EXPECT_EQ(readfile(), writable ? fresh : old);
+  }
 }
 
 TEST(SettingsLine, ReadsQuotedAndUnquotedFieldsAsTheFileFormatAllows) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -37,4 +39,18 @@ void withsizelimit(rlim_t bytes, Write write) {
   write();
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, handler);
+}
+
+// Runs `body` in a child process as a player without root's powers (as nobody when the tests run
+// as root, as CI does), so that permissions bind; returns what `body` returned, 0 for success.
+template <class Body>
+int asplayer(Body body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const bool dropped = geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+    _exit(dropped ? body() : 99);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
 }

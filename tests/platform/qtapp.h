@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -55,6 +56,12 @@ struct qtgame {
   // widget.
   void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers modifiers = {}) {
     QTest::sendKeyEvent(QTest::Click, w.windowHandle(), key, text, modifiers);
+  }
+  // Chooses the menu command with this caption, as a click would.
+  void choose(const QString& caption) {
+    for (QAction* action : w.findChildren<QAction*>()) {
+      if (action->text() == caption) action->trigger();
+    }
   }
   // Makes the falling piece one cube at piecex, piecey, piecez.
   void onecube(int x, int y, int z) {

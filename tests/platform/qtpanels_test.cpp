@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
+#include <filesystem>
 
 #include "../persist/workdir.h"
 #include "persist/highscores.h"
@@ -20,9 +23,7 @@ TEST_F(QtPanels, TheFieldTakesTheKeyboardAndEnterPressesDoneWithoutDroppingThePi
   const auto fieldhaskeyboard = [] {
     return QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); });
   };
-  for (QAction* action : q.w.findChildren<QAction*>()) {
-    if (action->text() == "Choose Game-Size") action->trigger();
-  }
+  q.choose("Choose Game-Size");
   ASSERT_TRUE(fieldhaskeyboard());
   q.key(Qt::Key_2, "2");
   q.key(Qt::Key_Return, "\r");
@@ -51,6 +52,51 @@ TEST_F(QtPanels, TheFieldTakesTheKeyboardAndEnterPressesDoneWithoutDroppingThePi
   ASSERT_EQ(table.records.size(), 1u);
   EXPECT_EQ(table.records[0].name, " Zoë");
   EXPECT_EQ(q.kubrix.codes, std::vector<int>{'S'});
+}
+
+TEST_F(QtPanels, AFieldBeingTypedInKeepsEveryKeyFromTheGame) {
+  // Keys a line edit has no use for must not fall through to the game under the panel: Ctrl+P
+  // would resume it and Ctrl+R turn the view.
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  q.choose("Choose Grid-Size");
+  ASSERT_TRUE(
+      QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
+  q.key(Qt::Key_Up);
+  q.key(Qt::Key_Down);
+  q.key(Qt::Key_P, "\x10", Qt::ControlModifier);
+  q.key(Qt::Key_R, "\x12", Qt::ControlModifier);
+  q.key(Qt::Key_W, "w", Qt::AltModifier);
+  EXPECT_TRUE(q.kubrix.codes.empty());
+  EXPECT_EQ(std::tuple(q.g->paused, q.g->view), std::tuple(1, 1));
+}
+
+TEST_F(QtPanels, AMessageHoldsTheGameStillAndGivesItsPauseBack) {
+  // While the player reads why the settings were not saved, or the high-score list, gravity moves
+  // nothing and P does not reach the game; closing the message gives back the pause from before.
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  std::filesystem::create_directory("kubrix3d.settings");  // not even root saves over a folder
+  for (const char* command : {"Save Settings", "High Scores"}) {
+    for (const int paused : {1, 0}) {
+      if (q.g->paused != paused) q.key(Qt::Key_P, "p");
+      const int row = q.g->piecey;
+      QString shown;
+      QTimer::singleShot(0, &q.w, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        shown = box->text();
+        q.kubrix.Timer1_Timer();
+        q.key(Qt::Key_P, "p");
+        box->accept();
+      });
+      q.choose(command);
+      EXPECT_FALSE(shown.isEmpty()) << command;
+      EXPECT_EQ(std::tuple(q.g->piecey, q.g->paused), std::tuple(row, paused)) << command;
+    }
+  }
+  q.kubrix.Timer1_Timer();
+  EXPECT_EQ(q.g->piecey, 1);
 }
 
 }  // namespace

@@ -63,8 +63,8 @@ inline std::vector<std::string> newgamefields(const headlesswindow& w) {
 inline void expectsound(const gamestate& g) {
   EXPECT_TRUE(g.wellwidth >= 6 && g.wellwidth <= 40 && g.welldepth == g.wellwidth);
   EXPECT_TRUE(g.wellheight >= 6 && g.wellheight <= 40);
-  EXPECT_TRUE(g.squarewidth > 0 && g.squarewidth <= 200);
-  EXPECT_TRUE(g.squareheight > 0 && g.squareheight <= 100);
+  EXPECT_TRUE(g.squarewidth > 0 && g.squarewidth <= 1000);
+  EXPECT_TRUE(g.squareheight > 0 && g.squareheight <= 1000);
   EXPECT_TRUE(g.maxsquares >= 4 && g.maxsquares <= shapecap(g));
   EXPECT_TRUE(g.maxlayers >= 1 && g.maxlayers <= layercap(g));
   EXPECT_TRUE(g.difficulty >= 0 && g.difficulty <= 2 && g.gametype != gametypes::over);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "model/gamestate.h"
+#include "platform/window.h"
+
+// A message the player has to read: a file that could not be written, say. Like an open option
+// panel it holds the game still while it is shown; once closed, the game is paused or running as
+// it was before.
+void warnplayer(gamestate& g, window& w, const std::string& text);
+
+// Something the player asked to see (the high-score table), shown the same way.
+void informplayer(gamestate& g, window& w, const std::string& text);
+
+// The sentence telling that `file` could not be written or read, and why.
+std::string filefailure(const std::string& what, const char* file, int error);
