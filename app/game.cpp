@@ -5,6 +5,7 @@
 #include "loop/mainloop.h"
 #include "loop/startup.h"
 #include "ui/commands.h"
+#include "ui/newgame.h"
 
 void game::Form_Activate() {
   if (started_) return;
@@ -19,7 +20,7 @@ void game::Form_Resize() {
   if (started_) afteryield(g_, w_);
 }
 
-void game::Form_Unload() { w_.quit(); }
+void game::Form_Unload() { quit_Click(g_, w_); }
 
 void game::Form_KeyDown(int keycode) {
   if (!started_) return;

@@ -29,7 +29,7 @@ void menu_Click(gamestate& g, window& w, menuitem item) {
       highscores_Click(g, w);
       break;
     case menuitem::quit:
-      quit_Click(w);
+      quit_Click(g, w);
       break;
     case menuitem::one:
       one_Click(w);

@@ -64,6 +64,7 @@ void newshape_Click(gamestate& g, window& w) {
   g.score -= 5;
 }
 
-void quit_Click(window& w) {
+void quit_Click(gamestate& g, window& w) {
+  (void)g;
   w.quit();
 }

@@ -12,5 +12,5 @@ void newgame_Click(gamestate& g, window& w);
 // layer count typed into its panel takes effect with it.
 void newshape_Click(gamestate& g, window& w);
 
-// Quit: ends the application at once; nothing is saved.
-void quit_Click(window& w);
+// Quit, and closing the window: ends the application.
+void quit_Click(gamestate& g, window& w);
