@@ -29,7 +29,6 @@ expect() {
 }
 expect 0 1 "^kubrix3d $version\$" --version
 expect 0 1 '--folder <folder>' --help
-expect 0 1 '--user-files' -h
 expect 2 2 "Unknown option 'bogus'" --bogus
 expect 2 2 "Missing value after '--folder'" --folder
 expect 2 2 'needs the name of a folder' --folder ''
