@@ -1,16 +1,23 @@
 #!/usr/bin/env bash
-# Installs the built game into a fresh prefix and checks that a desktop would find it: the binary,
-# a valid desktop entry and its icon, where the standard says.
+# Installs the built game into a fresh prefix and checks that a desktop, a software centre and man
+# would find it: the binary where Debian keeps games, a valid desktop entry that starts it with the
+# per-user files, its icons, valid AppStream metadata and a manual page without warnings.
 set -euo pipefail
 build=$1
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" > /dev/null
-test -x "$prefix/bin/kubrix3d" || { echo "no binary"; exit 1; }
+test -x "$prefix/games/kubrix3d" || { echo "no binary in games/"; exit 1; }
 desktop="$prefix/share/applications/io.vovov.Kubrix3d.desktop"
 test -f "$desktop" || { echo "no desktop entry"; exit 1; }
 desktop-file-validate "$desktop"
-icon=$(sed -n 's/^Icon=//p' "$desktop")
-test -f "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" || { echo "no icon $icon"; exit 1; }
+grep -qx 'Exec=kubrix3d --user-files' "$desktop" || { echo "no --user-files"; exit 1; }
 grep -q '^Categories=.*Game;' "$desktop" || { echo "not in the Game category"; exit 1; }
-echo "installed: binary, desktop entry, icon"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+for file in scalable/apps/$icon.svg 64x64/apps/$icon.png 256x256/apps/$icon.png; do
+  test -f "$prefix/share/icons/hicolor/$file" || { echo "no icon $file"; exit 1; }
+done
+appstreamcli validate --no-net --strict "$prefix/share/metainfo/$icon.metainfo.xml"
+warnings=$(man --warnings -l "$prefix/share/man/man6/kubrix3d.6.gz" 2>&1 > /dev/null)
+test -z "$warnings" || { echo "$warnings"; exit 1; }
+echo "installed: binary, desktop entry, icons, metadata, manual page"

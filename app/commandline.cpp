@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <cerrno>
+#include <system_error>
+
+namespace {
+
+constexpr const char* program = "kubrix3d";
+
+commandline refused(const QString& why) {
+  return {usageerror,
+          std::string(program) + ": " + why.toStdString() +
+              "\nTry 'kubrix3d --help' for the options.\n",
+          {}};
+}
+
+}  // namespace
+
+commandline readcommandline(const QStringList& arguments, const char* xdgdatahome,
+                            const char* home) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Vovov Kubrix 3d, a falling-block puzzle in three dimensions.\n"
+      "Without options it keeps its settings and high scores in the working directory.");
+  const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+  const QCommandLineOption version("version", "Show the version and exit.");
+  const QCommandLineOption folder("folder", "Keep the files in <folder>, made when missing.",
+                                  "folder");
+  const QCommandLineOption userfiles("user-files",
+                                     "Keep the files in $XDG_DATA_HOME/kubrix3d, by default "
+                                     "~/.local/share/kubrix3d, made when missing.");
+  parser.addOptions({help, version, folder, userfiles});
+
+  if (!parser.parse(arguments)) return refused(parser.errorText());
+  if (!parser.positionalArguments().isEmpty()) {
+    return refused("unexpected argument '" + parser.positionalArguments().first() + "'.");
+  }
+  if (parser.isSet(help)) {
+    // Without an application object Qt cannot know the program's name.
+    return {0, parser.helpText().replace("<executable_name>", program).toStdString(), {}};
+  }
+  if (parser.isSet(version)) return {0, std::string(program) + " " KUBRIX_VERSION "\n", {}};
+  if (parser.isSet(folder) && parser.isSet(userfiles)) {
+    return refused("--folder and --user-files cannot be used together.");
+  }
+  if (parser.isSet(folder)) {
+    if (parser.value(folder).isEmpty()) return refused("--folder needs the name of a folder.");
+    return {{}, {}, parser.value(folder).toStdString()};
+  }
+  if (parser.isSet(userfiles)) {
+    std::filesystem::path data = userfolder(xdgdatahome, home);
+    if (data.empty())
+      return refused("--user-files needs XDG_DATA_HOME or HOME set to an absolute folder.");
+    return {{}, {}, data};
+  }
+  return {};
+}
+
+std::filesystem::path userfolder(const char* xdgdatahome, const char* home) {
+  auto absolute = [](const char* value) { return value && value[0] == '/'; };
+  if (absolute(xdgdatahome)) return std::filesystem::path(xdgdatahome) / program;
+  if (absolute(home)) return std::filesystem::path(home) / ".local/share" / program;
+  return {};
+}
+
+std::optional<std::string> enterfolder(const std::filesystem::path& folder) {
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  // A folder the player cannot write in would lose every save without a word.
+  if (!error && access(folder.c_str(), W_OK | X_OK) != 0)
+    error.assign(errno, std::generic_category());
+  if (!error) std::filesystem::current_path(folder, error);
+  if (!error) return {};
+  return std::string(program) + ": cannot keep the files in '" + folder.string() +
+         "': " + error.message() + "\n";
+}

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "persist/highscores.h"
+#include "persist/savesettings.h"
+#include "persist/settings.h"
+#include "platform/headless/headlesswindow.h"
+#include "tests/persist/workdir.h"
+
+namespace {
+
+TEST(UserFiles, UnderAnAbsoluteXdgDataHomeElseUnderHome) {
+  // The XDG rules: XDG_DATA_HOME when absolute; unset, empty or relative means ~/.local/share.
+  EXPECT_EQ(readcommandline({"kubrix3d", "--user-files"}, "/data", "/home/ann").folder,
+            "/data/kubrix3d");
+  for (const char* unset : {static_cast<const char*>(nullptr), "", "data"}) {
+    EXPECT_EQ(userfolder(unset, "/home/ann"), "/home/ann/.local/share/kubrix3d");
+  }
+  EXPECT_EQ(readcommandline({"kubrix3d", "--user-files"}, nullptr, nullptr).exitcode, usageerror);
+}
+
+using FilesFolder = workdir;
+
+TEST_F(FilesFolder, MadeWhenMissingAndBothFilesLandThere) {
+  // The game opens its files by their plain names, so entering the folder is what puts them there.
+  ASSERT_EQ(enterfolder("made/here"), std::nullopt);
+  headlesswindow w;
+  ASSERT_TRUE(savesettings(*std::make_unique<gamestate>(), w));
+  ASSERT_EQ(appendhighscore(highscore{"Ann", 130}), 0);
+  for (const char* name : {settingsfile, highscorefile}) {
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "made/here" / name)) << name;
+  }
+}
+
+}  // namespace
