@@ -73,6 +73,25 @@ TEST_F(HighScores, QuitOrClosingDuringTheNamePanelKeepsTheScoreOnce) {
   }
 }
 
+TEST_F(HighScores, PausedAndGameOverShowInTheWindowExactlyWhileTheirStateLasts) {
+  // "Paused" for P, not for an open panel; the game-over line once no name is wanted, until New
+  // Game, which keeps a pause.
+  const std::string over = "Game over — Options › New Game starts a new one";
+  harness h;
+  h.start();
+  std::vector<std::string> seen;
+  const auto then = [&] { seen.push_back(h.w.status); };
+  h.w.key(keys::letter('P')), then();
+  h.w.click(choosesize), then();
+  h.w.press(Command1), then();
+  h.w.key(keys::letter('P')), then();
+  endwith(h, 0), then();
+  h.w.click(newgame), then();
+  endwith(h, 130), then();
+  h.w.type(Text7, "Ann"), h.w.press(Command5), then();
+  EXPECT_EQ(seen, (std::vector<std::string>{"Paused", "", "", "Paused", over, "Paused", "", over}));
+}
+
 TEST_F(HighScores, TheTableListsTheTenBestOnTheCurrentSettingsAndAnUnreadableOneIsReported) {
   // Equal scores keep the order they were made in; other settings are not listed. A table that
   // cannot be read is reported, shows the name panel whatever the score, and the panel closes.
