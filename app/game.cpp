@@ -4,7 +4,9 @@
 #include "loop/gravity.h"
 #include "loop/mainloop.h"
 #include "loop/startup.h"
+#include "platform/keys.h"
 #include "ui/commands.h"
+#include "ui/message.h"
 #include "ui/newgame.h"
 
 void game::Form_Activate() {
@@ -24,7 +26,12 @@ void game::Form_Unload() { quit_Click(g_, w_); }
 
 void game::Form_KeyDown(int keycode) {
   if (!started_) return;
-  ::Form_KeyDown(g_, w_.drawing(), keycode);
+  // F1 shows the key list in a window of its own; every other key is the game's.
+  if (keycode == keys::f1) {
+    F1_KeyDown(g_, w_);
+  } else {
+    ::Form_KeyDown(g_, w_.drawing(), keycode);
+  }
   afteryield(g_, w_);
 }
 

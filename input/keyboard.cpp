@@ -1,5 +1,8 @@
 #include "input/keyboard.h"
 
+#include <algorithm>
+#include <array>
+
 #include "input/arrows.h"
 #include "model/probes.h"
 #include "model/turns.h"
@@ -9,46 +12,22 @@ namespace {
 
 using keys::letter;
 
-// The turn a key makes, numbered as turn() numbers them; 0 for a key that turns nothing.
-int turnofkey(int keycode) {
-  switch (keycode) {
-    case letter('Y'):
-      return 1;
-    case letter('U'):
-      return 2;
-    case letter('I'):
-      return 3;
-    case letter('K'):
-      return 4;
-    case letter('H'):
-      return 5;
-    case letter('J'):
-      return 6;
-    default:
-      return 0;
-  }
+// A piece that has landed, or been abandoned by New Game or New Shape, waits for the loop to take
+// it: moved now, a landed piece would be fixed wherever it went, even in mid-air.
+bool pieceheld(const gamestate& g) {
+  return g.landed == 1 || g.restart == 1;
 }
 
-// The turn that takes turn `kind` back: Y and U, I and K, H and J undo each other.
-int undoing(int kind) {
-  return kind % 2 == 1 ? kind + 1 : kind - 1;
-}
-
-bool isviewkey(int keycode) {
-  return keycode == letter('R') || keycode == letter('S') || keycode == letter('T') ||
-         keycode == letter('W');
-}
-
-// The view a quarter turn on within its group of four (side views 1..4, top views 5..8).
-int turnedview(int view, int quarter) {
-  if (view < 1 || view > 8) return view;
-  const int first = view <= 4 ? 1 : 5;
-  return first + (view - first + quarter + 4) % 4;
+void movekey(gamestate& g, surface&, int keycode) {
+  if (pieceheld(g)) return;
+  g.redraw = 1;
+  movesideways(g, arrowdirection(g.view, keycode));
 }
 
 // Enter: one row down, or landed when a cube or the floor lies below. The probe runs first; a
 // landed already set stays set.
-void drop(gamestate& g) {
+void dropkey(gamestate& g, surface&, int) {
+  if (pieceheld(g)) return;
   g.redraw = 1;
   checkdown2(g);
   if (g.piecey + g.piecesizey >= g.wellheight) g.landed = 1;
@@ -56,63 +35,105 @@ void drop(gamestate& g) {
   g.piecey += 1;
 }
 
-// A key turn and its push back. After the cell-size panel has shrunk the well under a wide piece,
-// no push back could fit the turned piece inside; that turn is taken back and changes nothing.
-bool turnandpushback(gamestate& g, int kind) {
+void pausekey(gamestate& g, surface&, int) {
+  g.paused = 1 - g.paused;
+}
+
+// The view a quarter turn on within its group of four (side views 1..4, top views 5..8).
+template <int quarter>
+void turnviewkey(gamestate& g, surface&, int) {
+  if (g.view < 1 || g.view > 8) return;
+  const int first = g.view <= 4 ? 1 : 5;
+  g.view = first + (g.view - first + quarter + 4) % 4;
+}
+
+void topviewkey(gamestate& g, surface&, int) {
+  if (g.view <= 4) g.view += 4;
+}
+
+void sideviewkey(gamestate& g, surface&, int) {
+  if (g.view > 4) g.view -= 4;
+}
+
+// The turn that takes turn `kind` back: Y and U, I and K, H and J undo each other.
+int undoing(int kind) {
+  return kind % 2 == 1 ? kind + 1 : kind - 1;
+}
+
+// A key turn, numbered as turn() numbers them (1 Y, 2 U, 3 I, 4 K, 5 H, 6 J), and its push back.
+// A turn the size guard refuses changes nothing. After the cell-size panel has shrunk the well
+// under a wide piece, no push back could fit the turned piece inside; that turn is taken back.
+template <int kind>
+void turnkey(gamestate& g, surface& s, int) {
+  if (!turnfits(g, kind) || pieceheld(g)) return;
   const int redraw = g.redraw;
   turn(g, kind);
   if (g.piecesizex + 1 > g.wellwidth || g.piecesizey > g.wellheight || g.piecesizez > g.welldepth) {
     turn(g, undoing(kind));
     g.redraw = redraw;
-    return false;
+    return;
   }
   pushback(g);
-  return true;
+  // The letters stay on the picture until the next redraw clears it.
+  if (kind == 3) s.printtext("i");
+  if (kind == 4) s.printtext("k");
 }
+
+// Every key the game knows, in the order of the Key-Help menu. Keys that share a text share a line
+// of the key list.
+struct keycommand {
+  int keycode;
+  const char* name;
+  const char* what;
+  void (*run)(gamestate& g, surface& s, int keycode);
+  bool whilepaused = false;    // works while the game is paused
+  bool aftergameover = false;  // works after game over
+};
+
+constexpr const char* sideways = "Move the shape sideways, the way the picture shows it";
+constexpr const char* aboutx = "Rotate the shape about the X axis";
+constexpr const char* abouty = "Rotate the shape about the Y axis";
+constexpr const char* aboutz = "Rotate the shape about the Z axis";
+
+const std::array<keycommand, 16> keycommands{{
+    {keys::left, "Left", sideways, movekey},
+    {keys::right, "Right", sideways, movekey},
+    {keys::up, "Up", sideways, movekey},
+    {keys::down, "Down", sideways, movekey},
+    {letter('P'), "P", "Pause or resume the game", pausekey, true},
+    {keys::enter, "Enter", "Move the shape one row down", dropkey},
+    {letter('W'), "W", "Switch to the top view", topviewkey, false, true},
+    {letter('S'), "S", "Switch to the side view", sideviewkey, false, true},
+    {letter('R'), "R", "Rotate the view clockwise", turnviewkey<1>, false, true},
+    {letter('T'), "T", "Rotate the view counter-clockwise", turnviewkey<-1>, false, true},
+    {letter('J'), "J", aboutx, turnkey<6>},
+    {letter('H'), "H", aboutx, turnkey<5>},
+    {letter('U'), "U", abouty, turnkey<2>},
+    {letter('Y'), "Y", abouty, turnkey<1>},
+    {letter('I'), "I", aboutz, turnkey<3>},
+    {letter('K'), "K", aboutz, turnkey<4>},
+}};
 
 }  // namespace
 
 void Form_KeyDown(gamestate& g, surface& s, int keycode) {
-  const int kind = turnofkey(keycode);
-  if (kind != 0 && !turnfits(g, kind)) return;
-  if (g.gameover == 1 && !isviewkey(keycode)) return;
-  if (g.paused == 1 && keycode != letter('P')) return;
+  const auto key = std::find_if(keycommands.begin(), keycommands.end(),
+                                [keycode](const keycommand& k) { return k.keycode == keycode; });
+  if (key == keycommands.end()) return;
+  if (g.gameover == 1 && !key->aftergameover) return;
+  if (g.paused == 1 && !key->whilepaused) return;
+  key->run(g, s, keycode);
+}
 
-  // A piece that has landed, or been abandoned by New Game or New Shape, waits for the loop to take
-  // it: moved now, a landed piece would be fixed wherever it went, even in mid-air.
-  const bool pieceheld = g.landed == 1 || g.restart == 1;
-  switch (keycode) {
-    case keys::enter:
-      if (!pieceheld) drop(g);
-      break;
-    case keys::left:
-    case keys::up:
-    case keys::right:
-    case keys::down:
-      if (pieceheld) break;
-      g.redraw = 1;
-      movesideways(g, arrowdirection(g.view, keycode));
-      break;
-    case letter('P'):
-      g.paused = 1 - g.paused;
-      break;
-    case letter('R'):
-      g.view = turnedview(g.view, 1);
-      break;
-    case letter('T'):
-      g.view = turnedview(g.view, -1);
-      break;
-    case letter('W'):
-      if (g.view <= 4) g.view += 4;
-      break;
-    case letter('S'):
-      if (g.view > 4) g.view -= 4;
-      break;
-    default:
-      if (kind == 0 || pieceheld || !turnandpushback(g, kind)) break;
-      // The letters stay on the picture until the next redraw clears it.
-      if (keycode == letter('I')) s.printtext("i");
-      if (keycode == letter('K')) s.printtext("k");
-      break;
+std::vector<keyhelp> keylist() {
+  std::vector<keyhelp> lines;
+  for (const keycommand& key : keycommands) {
+    if (!lines.empty() && lines.back().what == key.what) {
+      lines.back().keys += std::string(", ") + key.name;
+    } else {
+      lines.push_back({key.name, key.what});
+    }
   }
+  lines.push_back({"F1", "Show this list"});
+  return lines;
 }

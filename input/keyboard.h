@@ -1,7 +1,14 @@
 #pragma once
 
+#include <vector>
+
 #include "model/gamestate.h"
 #include "platform/surface.h"
+#include "platform/window.h"
 
 // The key handler: moves, drops and turns the piece, pauses, and turns the view.
 void Form_KeyDown(gamestate& g, surface& s, int keycode);
+
+// Every key the handler knows, and F1, which shows this list: written from the handler's own
+// table, so that the list and the keys never disagree.
+std::vector<keyhelp> keylist();

@@ -1,6 +1,7 @@
 #include "loop/mainloop.h"
 
 #include "loop/landing.h"
+#include "loop/status.h"
 #include "loop/title.h"
 #include "model/colors.h"
 #include "model/generate.h"
@@ -34,6 +35,7 @@ void startpiece(gamestate& g, window& w) {
 }
 
 void framepass(gamestate& g, window& w) {
+  updatestatus(g, w);
   // While the high-score panel waits for a name the loop stands still: the area stays clear
   // behind it, and the picture comes back, in the view chosen meanwhile, once the name is in.
   if (w.visible(control::Text7)) return;

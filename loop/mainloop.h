@@ -10,8 +10,8 @@
 // spawn. Drops whatever piece was falling.
 void startpiece(gamestate& g, window& w);
 
-// One frame before the yield: the full redraw when the view changed or a redraw was asked for,
-// then the title.
+// One frame before the yield: the indication over the picture, the full redraw when the view
+// changed or a redraw was asked for, then the title.
 void framepass(gamestate& g, window& w);
 
 // What the loop does when the yield returns: a restart abandons the piece, a landed piece is fixed

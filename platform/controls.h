@@ -60,4 +60,5 @@ struct controldef {
   int width = 0;
   int height = 0;
   int color = 0xFFFFFF;  // label text colour, packed RGB
+  int chars = 0;         // a text field's longest value, in characters: the field fits it
 };

@@ -8,5 +8,6 @@ inline constexpr int left = 37;
 inline constexpr int up = 38;
 inline constexpr int right = 39;
 inline constexpr int down = 40;
+inline constexpr int f1 = 112;
 inline constexpr int letter(char upper) { return upper; }
 }  // namespace keys

@@ -2,9 +2,17 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/controls.h"
 #include "platform/surface.h"
+
+// One line of the key list: keys by name, and what they do.
+struct keyhelp {
+  std::string keys;
+  std::string what;
+  bool operator==(const keyhelp&) const = default;
+};
 
 // The main window as the game sees it: drawing area, title, menu items, panel controls.
 class window {
@@ -32,6 +40,11 @@ class window {
   virtual void showmessage(const std::string& text) = 0;
   // Something the player asked to see (the high-score table, say), shown the same way.
   virtual void showinformation(const std::string& text) = 0;
+  // The list of keys, shown the same way; Escape closes it too.
+  virtual void showkeys(const std::vector<keyhelp>& keys) = 0;
+  // A line of text over the drawing area, outside the picture ("Paused"); empty for none. It is
+  // no part of the picture.
+  virtual void setstatus(const std::string& text) = 0;
   // Ends the application at once.
   virtual void quit() = 0;
   // The time of day, to seed the random generator.

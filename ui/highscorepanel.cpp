@@ -1,6 +1,10 @@
 #include "ui/highscorepanel.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "persist/highscores.h"
@@ -19,6 +23,13 @@ constexpr std::array<menuitem, 5> lockeditems{menuitem::choosesize, menuitem::ch
 // A name of blanks only would make a record nobody could tell apart.
 bool nameready(const std::string& name) {
   return name.find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+// The name the player logged in with: $USER, else the account's entry, else its number.
+std::string accountname() {
+  if (const char* user = std::getenv("USER"); user != nullptr && nameready(user)) return user;
+  if (const passwd* account = getpwuid(geteuid()); account != nullptr) return account->pw_name;
+  return std::to_string(geteuid());
 }
 
 }  // namespace
@@ -55,4 +66,10 @@ void Command5_Click(gamestate& g, window& w) {
   g.paused = 0;
   for (control c : panel) w.setvisible(c, false);
   for (menuitem item : lockeditems) w.setenabled(item, true);
+}
+
+void keephighscore(gamestate& g, window& w) {
+  if (!w.visible(control::Text7)) return;
+  if (!nameready(w.text(control::Text7))) w.settext(control::Text7, accountname());
+  Command5_Click(g, w);
 }

@@ -15,3 +15,7 @@ void Text7_Change(window& w);
 // locked; "New Shape" stays locked until New Game. A record that cannot be written is reported
 // to the player, and the panel closes all the same.
 void Command5_Click(gamestate& g, window& w);
+
+// Quit or a closed window while the panel waits: the score is kept, under the name typed so far
+// or, with none typed, the account's user name.
+void keephighscore(gamestate& g, window& w);

@@ -1,6 +1,7 @@
 #include "ui/menubar.h"
 
 #include "model/colors.h"
+#include "persist/limits.h"
 
 namespace {
 
@@ -76,7 +77,9 @@ std::vector<menudef> menubar() {
 namespace {
 
 // Every place is in the window's layout units, twips, 15 to a pixel. The fields and buttons stand
-// at their design places; each label sits left of its field, each prompt above the fields.
+// at their design places; each label sits left of its field, each prompt above the fields. The
+// window may move a field right of a label longer than designed, and widen it for its longest
+// value.
 constexpr int px(int twips) {
   return twips / 15;
 }
@@ -84,14 +87,25 @@ constexpr int px(int twips) {
 const int32_t yellow = rgb(255, 255, 0);
 const int32_t green = rgb(0, 255, 0);
 
+constexpr int digits(int n) {
+  return n < 10 ? 1 : 1 + digits(n / 10);
+}
+// The longest value each field takes: a well side, a cell (up to 1000, twice the depth step up to
+// 2000), the all-sizes cap of the largest well, and the layers, at most half its height.
+constexpr int wellchars = digits(limits::largestwell);
+constexpr int cellchars = 4;
+constexpr int shapechars =
+    digits((limits::largestwell - 3) * (limits::largestwell - 3) * (limits::largestwell - 3) / 2);
+constexpr int layerchars = digits(limits::largestwell / 2);
+
 controldef label(control id, const char* caption, int left, int top, int width, int32_t color) {
   return {id, controlkind::label, caption, px(left), px(top), px(width), px(300), color};
 }
 controldef prompt(control id, const char* caption) {
   return label(id, caption, 240, 720, 6900, yellow);
 }
-controldef field(control id, int left, int top, const char* initial) {
-  return {id, controlkind::textfield, initial, px(left), px(top), px(495), px(285), 0};
+controldef field(control id, int left, int top, const char* initial, int chars) {
+  return {id, controlkind::textfield, initial, px(left), px(top), px(495), px(285), 0, chars};
 }
 controldef button(control id, int left, int top) {
   return {id, controlkind::button, "Done", px(left), px(top), px(1215), px(495), 0};
@@ -104,26 +118,26 @@ std::vector<controldef> panelcontrols() {
       // Game size.
       prompt(control::Label3, "Please choose the width and height of the puzzle:"),
       label(control::Label1, "Width of puzzle:", 240, 1440, 1320, green),
-      field(control::Text1, 1560, 1440, "10"),
+      field(control::Text1, 1560, 1440, "10", wellchars),
       label(control::Label2, "Height of puzzle:", 240, 2280, 1320, green),
-      field(control::Text2, 1560, 2280, "30"),
+      field(control::Text2, 1560, 2280, "30", wellchars),
       button(control::Command1, 240, 3360),
       // Cell size.
       prompt(control::Label4, "Please choose the width and height of one square:"),
       label(control::Label5, "Width of square:", 240, 1440, 1320, green),
-      field(control::Text3, 1560, 1440, "14"),
+      field(control::Text3, 1560, 1440, "14", cellchars),
       label(control::Label6, "Height of square:", 240, 2280, 1320, green),
-      field(control::Text4, 1560, 2280, "10"),
+      field(control::Text4, 1560, 2280, "10", cellchars),
       button(control::Command2, 240, 3360),
       // Shape size.
       prompt(control::Label7, "Please choose the maximum size of the shape:"),
       label(control::Label8, "Maximum number of squares:", 240, 1440, 2160, green),
-      field(control::Text5, 2400, 1440, "20"),
+      field(control::Text5, 2400, 1440, "20", shapechars),
       button(control::Command3, 240, 2520),
       // Layers.
       prompt(control::Label10, "Please choose the maximum number of layers (for regular mode):"),
       label(control::Label9, "Maximum number of layers:", 240, 1440, 2160, green),
-      field(control::Text6, 2400, 1440, "1"),
+      field(control::Text6, 2400, 1440, "1", layerchars),
       button(control::Command4, 240, 2520),
       // High score, after game over: a field wide enough for a name.
       prompt(control::Label12, "CONGRADULATIONS!!!"),

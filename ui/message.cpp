@@ -3,12 +3,16 @@
 #include <cstring>
 #include <utility>
 
+#include "input/keyboard.h"
+
 namespace {
 
 template <class Show>
 void whilepaused(gamestate& g, Show show) {
   const int before = std::exchange(g.paused, 1);
+  const int hold = std::exchange(g.messagehold, 1 - before);
   show();
+  g.messagehold = hold;
   g.paused = before;
 }
 
@@ -20,6 +24,10 @@ void warnplayer(gamestate& g, window& w, const std::string& text) {
 
 void informplayer(gamestate& g, window& w, const std::string& text) {
   whilepaused(g, [&] { w.showinformation(text); });
+}
+
+void F1_KeyDown(gamestate& g, window& w) {
+  whilepaused(g, [&] { w.showkeys(keylist()); });
 }
 
 std::string filefailure(const std::string& what, const char* file, int error) {

@@ -13,5 +13,8 @@ void warnplayer(gamestate& g, window& w, const std::string& text);
 // Something the player asked to see (the high-score table), shown the same way.
 void informplayer(gamestate& g, window& w, const std::string& text);
 
+// F1: every key and what it does, shown the same way.
+void F1_KeyDown(gamestate& g, window& w);
+
 // The sentence telling that `file` could not be written or read, and why.
 std::string filefailure(const std::string& what, const char* file, int error);

@@ -42,6 +42,8 @@ class headlesswindow : public window, public surface {
   std::vector<std::string> titles;
   std::vector<std::string> messages;
   std::vector<std::string> informations;
+  std::vector<std::vector<keyhelp>> keylists;
+  std::string status;
   bool quitrequested = false;
   uint64_t clock = 12345;  // what timeofday() answers: the seed of a headless game
   control focused = control::Text7;
@@ -65,6 +67,8 @@ class headlesswindow : public window, public surface {
   void setfocus(control c) override { focused = c; }
   void showmessage(const std::string& text) override { messages.push_back(text); }
   void showinformation(const std::string& text) override { informations.push_back(text); }
+  void showkeys(const std::vector<keyhelp>& keys) override { keylists.push_back(keys); }
+  void setstatus(const std::string& text) override { status = text; }
   void quit() override { quitrequested = true; }
   uint64_t timeofday() const override { return clock; }
 

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +15,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <chrono>
 
@@ -27,8 +31,22 @@ class panelfield : public QLineEdit {
   using QLineEdit::QLineEdit;
   std::function<void()> onenter;
 
+  // The width that shows `chars` digits whole, frame and margins included.
+  int widthfor(int chars) {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QSize digits(fontMetrics().horizontalAdvance(QString(chars, QChar('0'))) + 2 * margin + 1,
+                       fontMetrics().height());
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, digits, this).width();
+  }
+
  protected:
   void keyPressEvent(QKeyEvent* event) override {
+    // F1, which shows the key list, changes nothing in the game.
+    if (event->key() == Qt::Key_F1) {
+      event->ignore();
+      return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && onenter) {
       onenter();
@@ -37,7 +55,16 @@ class panelfield : public QLineEdit {
     }
     event->accept();
   }
+
+ private:
+  static constexpr int margin = 2;  // a line edit's own space either side of its text
 };
+
+// Panel texts and the indications sit on a dark backdrop, so that the picture's grid lines do not
+// run through them.
+QString backdrop(const QColor& color) {
+  return QString("color: %1; background: rgba(0, 0, 0, 200); padding: 1px 4px;").arg(color.name());
+}
 
 }  // namespace
 
@@ -63,6 +90,7 @@ int canvas::keycode(const QKeyEvent& event) {
   if (key == Qt::Key_Up) return keys::up;
   if (key == Qt::Key_Right) return keys::right;
   if (key == Qt::Key_Down) return keys::down;
+  if (key == Qt::Key_F1) return keys::f1;
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt's letter codes are 65..90
   return 0;
 }
@@ -96,9 +124,17 @@ qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controld
   setCentralWidget(area_);
   for (const menudef& def : menus) addmenu(menuBar(), def);
   for (const controldef& def : controls) addcontrol(def);
+  placefields(controls);
+  status_ = new QLabel(area_);
+  status_->setObjectName("status");
+  status_->setStyleSheet(backdrop(Qt::white) + "border: 1px solid gray;");
+  status_->hide();
 
   area_->onkey = [this](int code) { deliver([code](events& e) { e.Form_KeyDown(code); }); };
-  area_->onresize = [this] { deliver([](events& e) { e.Form_Resize(); }); };
+  area_->onresize = [this] {
+    placestatus();
+    deliver([](events& e) { e.Form_Resize(); });
+  };
 
   timer1_.setInterval(1000);
   QObject::connect(&timer1_, &QTimer::timeout, this,
@@ -118,6 +154,8 @@ void qtwindow::addmenu(QWidget* parent, const menudef& def) {
     QMenu* sub = bar ? bar->addMenu(QString::fromStdString(def.caption))
                      : menu->addMenu(QString::fromStdString(def.caption));
     for (const menudef& child : def.children) addmenu(sub, child);
+    // What the menu covered is painted afresh: some window systems give back a hole.
+    QObject::connect(sub, &QMenu::aboutToHide, this, &qtwindow::repaintwhole);
     return;
   }
   QAction* action = menu->addAction(QString::fromStdString(def.caption));
@@ -141,10 +179,9 @@ void qtwindow::addcontrol(const controldef& def) {
   switch (def.kind) {
     case controlkind::label: {
       auto* label = new QLabel(caption, area_);
-      // Prompts are yellow and field labels green, straight on the black picture.
-      const QColor color(def.color & 0xFF, (def.color >> 8) & 0xFF, (def.color >> 16) & 0xFF);
-      label->setStyleSheet(QString("color: %1; background: transparent;").arg(color.name()));
-      label->setWordWrap(true);
+      // Prompts are yellow and field labels green, each on one line.
+      label->setStyleSheet(
+          backdrop(QColor(def.color & 0xFF, (def.color >> 8) & 0xFF, (def.color >> 16) & 0xFF)));
       widget = label;
       break;
     }
@@ -174,13 +211,37 @@ void qtwindow::addcontrol(const controldef& def) {
       break;
     }
   }
-  widget->setGeometry(def.left, def.top, def.width, def.height);
-  // A label keeps its width and grows downward when its caption needs a second line.
+  QRect place(def.left, def.top, def.width, def.height);
+  // A label is as wide as its text, on one line; a field as wide as its longest value.
   if (def.kind == controlkind::label) {
-    widget->resize(def.width, std::max(def.height, widget->heightForWidth(def.width)));
+    place.setSize({widget->sizeHint().width(), std::max(def.height, widget->sizeHint().height())});
   }
+  if (def.kind == controlkind::textfield) {
+    place.setWidth(std::max(def.width, static_cast<panelfield*>(widget)->widthfor(def.chars)));
+  }
+  widget->setGeometry(place);
   widget->hide();
   controls_[id] = widget;
+}
+
+void qtwindow::placefields(const std::vector<controldef>& controls) {
+  constexpr int gap = 4;
+  std::map<int, int> column;  // a design left, and where its fields stand
+  for (const controldef& field : controls) {
+    if (field.kind != controlkind::textfield) continue;
+    int& left = column.try_emplace(field.left, field.left).first->second;
+    for (const controldef& label : controls) {
+      // A field's label is the one whose design box ends where the field begins.
+      if (label.kind == controlkind::label && label.top == field.top &&
+          label.left + label.width == field.left) {
+        left = std::max(left, controls_.at(label.id)->geometry().right() + 1 + gap);
+      }
+    }
+  }
+  for (const controldef& field : controls) {
+    if (field.kind == controlkind::textfield)
+      controls_.at(field.id)->move(column.at(field.left), field.top);
+  }
 }
 
 void qtwindow::deliver(const std::function<void(events&)>& handler) {
@@ -277,6 +338,46 @@ void qtwindow::showbox(QMessageBox::Icon icon, const std::string& text) {
   // Player names and file names are shown as typed, never taken for markup.
   box.setTextFormat(Qt::PlainText);
   box.exec();
+  repaintwhole();
+}
+
+void qtwindow::showkeys(const std::vector<keyhelp>& keys) {
+  QDialog list(this);
+  list.setWindowTitle(QString::fromUtf8("Vovov Kubrix 3d - Keys"));
+  auto* grid = new QGridLayout(&list);
+  int row = 0;
+  for (const keyhelp& key : keys) {
+    auto* name = new QLabel(QString::fromStdString(key.keys), &list);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    grid->addWidget(name, row, 0);
+    grid->addWidget(new QLabel(QString::fromStdString(key.what), &list), row, 1);
+    ++row;
+  }
+  auto* close = new QDialogButtonBox(QDialogButtonBox::Close, &list);
+  QObject::connect(close, &QDialogButtonBox::rejected, &list, &QDialog::reject);
+  grid->addWidget(close, row, 0, 1, 2);
+  list.exec();
+  repaintwhole();
+}
+
+void qtwindow::repaintwhole() {
+  for (QWidget* widget : findChildren<QWidget*>()) widget->update();
+}
+
+void qtwindow::setstatus(const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (shown == status_->text() && status_->isVisible() == !shown.isEmpty()) return;
+  status_->setText(shown);
+  status_->setVisible(!shown.isEmpty());
+  placestatus();
+}
+
+// Centred at the top of the drawing area, in the margin the fit keeps free above the picture.
+void qtwindow::placestatus() {
+  status_->adjustSize();
+  status_->move((area_->width() - status_->width()) / 2, 4);
 }
 
 void qtwindow::quit() {

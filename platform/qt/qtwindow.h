@@ -57,6 +57,8 @@ class qtwindow : public QMainWindow, public window {
   void setfocus(control c) override;
   void showmessage(const std::string& text) override;
   void showinformation(const std::string& text) override;
+  void showkeys(const std::vector<keyhelp>& keys) override;
+  void setstatus(const std::string& text) override;
   void quit() override;
   uint64_t timeofday() const override;
 
@@ -70,14 +72,22 @@ class qtwindow : public QMainWindow, public window {
  private:
   void addmenu(QWidget* parent, const menudef& def);
   void addcontrol(const controldef& def);
+  // Fields that share a design place keep sharing it, moved right of the longest label on their
+  // rows where that label has grown past it.
+  void placefields(const std::vector<controldef>& controls);
   // A message box, modal: it returns once the player has closed it.
   void showbox(QMessageBox::Icon icon, const std::string& text);
+  void placestatus();
+  // Everything in the window painted afresh, whatever the window system kept of it: a parent's
+  // update() would leave out the opaque drawing area.
+  void repaintwhole();
   // Runs one handler of the game, then shows the new picture if anything was drawn.
   void deliver(const std::function<void(events&)>& handler);
 
   events* sink_ = nullptr;
   qtsurface picture_;
   canvas* area_ = nullptr;
+  QLabel* status_ = nullptr;  // "Paused" and the like, over the picture
   QTimer timer1_;
   bool activated_ = false;
   std::map<menuitem, QAction*> actions_;

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <map>
 #include <memory>
+#include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "platform/headless/headlesswindow.h"
 #include "platform/keys.h"
 #include "render/projection.h"
+#include "ui/menubar.h"
 
 namespace {
 
@@ -127,7 +131,7 @@ TEST(FormKeyDown, PauseGameOverAndAWaitingPieceLetOnlyTheirKeysThrough) {
 TEST(FormKeyDown, ViewKeysTurnWithinTheirGroupAndSwitchKeepingTheTurn) {
   // The loop notices a new view by itself: no key asks for a redraw.
   const std::tuple<char, int, int> cases[] = {{'R', 1, 2}, {'R', 4, 1}, {'R', 8, 5}, {'T', 1, 4},
-                                              {'T', 5, 8}, {'T', 3, 2}, {'W', 2, 6}, {'W', 7, 7},
+                                              {'T', 5, 8}, {'T', 3, 2}, {'W', 4, 8}, {'W', 7, 7},
                                               {'S', 7, 3}, {'S', 4, 4}};
   for (const auto& [key, from, to] : cases) {
     keyboard k;
@@ -164,6 +168,36 @@ TEST(FormKeyDown, TurnKeysTurnPushBackAndWriteTheirLettersUnlessRefused) {
     k.press(keys::letter(key));
     EXPECT_EQ(k.keyed(), before) << key;
   }
+}
+
+TEST(FormKeyDown, TheKeyListNamesEveryKeyTheHandlerKnowsAndNoOther) {
+  // F1's list is written from the handler's own table: every code that changes anything, in a side
+  // view or a top view, is named there, and besides them only F1, which shows the list.
+  const std::map<int, std::string> named{{keys::enter, "Enter"},
+                                         {keys::left, "Left"},
+                                         {keys::up, "Up"},
+                                         {keys::right, "Right"},
+                                         {keys::down, "Down"}};
+  std::set<std::string> handled{"F1"};
+  for (const int view : {1, 5}) {
+    auto k = std::make_unique<keyboard>();
+    for (int key = 0; key < 256; ++key) {
+      k->g->view = view;
+      const auto before = k->keyed();
+      k->press(key);
+      if (k->keyed() == before) continue;
+      handled.insert(key >= 'A' && key <= 'Z' ? std::string(1, char(key)) : named.at(key));
+      k = std::make_unique<keyboard>();
+    }
+  }
+  // A line for each command of the Key-Help menu, then F1.
+  EXPECT_EQ(keylist().size(), menubar().back().children.size() + 1);
+  std::set<std::string> listed;
+  for (const keyhelp& line : keylist()) {
+    std::istringstream keys(line.keys);
+    for (std::string key; std::getline(keys >> std::ws, key, ',');) listed.insert(key);
+  }
+  EXPECT_EQ(listed, handled);
 }
 
 }  // namespace

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
+#include <tuple>
 #include <vector>
 
+#include "input/keyboard.h"
 #include "qtapp.h"
 
 namespace {
@@ -15,7 +21,7 @@ TEST(QtKeys, KeysReachTheGameAsTheirCodesWhateverTheModifiers) {
   qtgame q;
   ASSERT_TRUE(q.started());
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down,
-                      Qt::Key_Space, Qt::Key_F1, Qt::Key_1, Qt::Key_Escape, Qt::Key_Tab})
+                      Qt::Key_Space, Qt::Key_F2, Qt::Key_1, Qt::Key_Escape, Qt::Key_Tab})
     q.key(key);
   // Enter on the keypad; P as typed, with Shift, with Caps Lock on and with Ctrl; then
   // Ctrl-Shift-H, a and Shift-Z.
@@ -74,6 +80,38 @@ TEST(QtKeys, HeldKeyMovesThePieceOnEveryRepeat) {
   for (int i = 0; i < 8; ++i)
     QTest::simulateEvent(q.w.windowHandle(), i % 2 == 0, Qt::Key_Right, {}, {}, i > 0 && i < 7);
   EXPECT_EQ(q.g->piecex, 5);
+}
+
+TEST(QtKeys, F1ListsEveryKeyAndHoldsTheGameUntilEscapeOrClose) {
+  // From the picture, and from a panel field being typed in; gravity moves nothing while the list
+  // is open, and the game runs or stays paused as before.
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  for (const bool panel : {false, true}) {
+    if (panel) {
+      q.w.activateWindow();  // as a desktop does once the list has closed
+      ASSERT_TRUE(QTest::qWaitForWindowActive(&q.w));
+      q.choose("Choose Grid-Size");
+      ASSERT_TRUE(
+          QTest::qWaitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }));
+    }
+    const auto before = std::tuple(q.g->piecey, q.g->paused);
+    size_t lines = 0;
+    QTimer::singleShot(0, &q.w, [&] {
+      auto* list = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (list == nullptr) return;
+      lines = list->findChildren<QLabel*>().size() / 2;
+      q.kubrix.Timer1_Timer();
+      if (panel) {
+        QTest::keyClick(list, Qt::Key_Escape);
+      } else {
+        list->findChild<QPushButton*>()->click();
+      }
+    });
+    q.key(Qt::Key_F1);
+    EXPECT_EQ(lines, keylist().size());
+    EXPECT_EQ(std::tuple(q.g->piecey, q.g->paused), before);
+  }
 }
 
 }  // namespace

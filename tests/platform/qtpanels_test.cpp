@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QBackingStore>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <filesystem>
 
@@ -74,6 +79,7 @@ TEST_F(QtPanels, AFieldBeingTypedInKeepsEveryKeyFromTheGame) {
 TEST_F(QtPanels, AMessageHoldsTheGameStillAndGivesItsPauseBack) {
   // While the player reads why the settings were not saved, or the high-score list, gravity moves
   // nothing and P does not reach the game; closing the message gives back the pause from before.
+  // The window says "Paused" only for the player's own pause.
   qtgame q;
   ASSERT_TRUE(q.started());
   std::filesystem::create_directory("kubrix3d.settings");  // not even root saves over a folder
@@ -82,21 +88,50 @@ TEST_F(QtPanels, AMessageHoldsTheGameStillAndGivesItsPauseBack) {
       if (q.g->paused != paused) q.key(Qt::Key_P, "p");
       const int row = q.g->piecey;
       QString shown;
+      bool saidpaused = false;
       QTimer::singleShot(0, &q.w, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) return;
         shown = box->text();
         q.kubrix.Timer1_Timer();
+        saidpaused = q.w.findChild<QLabel*>("status")->isVisible();
         q.key(Qt::Key_P, "p");
         box->accept();
       });
       q.choose(command);
       EXPECT_FALSE(shown.isEmpty()) << command;
-      EXPECT_EQ(std::tuple(q.g->piecey, q.g->paused), std::tuple(row, paused)) << command;
+      EXPECT_EQ(std::tuple(q.g->piecey, q.g->paused, saidpaused),
+                std::tuple(row, paused, paused == 1))
+          << command;
     }
   }
   q.kubrix.Timer1_Timer();
   EXPECT_EQ(q.g->piecey, 1);
+}
+
+TEST_F(QtPanels, AMenuClosedOverAnOpenPanelLeavesNoHole) {
+  // Some window systems give back the area a menu covered unpainted; the window must paint it
+  // afresh, panel and picture, as a fresh paint would.
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  q.choose("Choose Game-Size");
+  QMenuBar* bar = q.w.menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions().front()).center());
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr);
+  QTest::qWait(50);  // the panel and the menu on show
+  const QRect covered(q.w.mapFromGlobal(menu->pos()), menu->size());
+  QBackingStore* store = q.w.backingStore();
+  store->beginPaint(covered);
+  QPainter(store->paintDevice()).fillRect(covered, Qt::black);
+  store->endPaint();
+  QTest::keyClick(menu, Qt::Key_Escape);
+  const auto pixels = [&](const QPixmap& shown) {
+    return shown.toImage().convertToFormat(QImage::Format_RGB32);
+  };
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return pixels(q.w.screen()->grabWindow(q.w.winId())).copy(covered) == pixels(q.w.grab(covered));
+  }));
 }
 
 }  // namespace

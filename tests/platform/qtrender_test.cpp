@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QPainter>
 #include <random>
 
 #include "model/colors.h"
@@ -42,9 +44,10 @@ TEST(QtRender, FastPictureMatchesTheReferenceOverRandomScenes) {
 TEST(QtRender, WindowShowsTheSceneWhereTheProjectionPutsIt) {
   // What the player sees after a resize: the floor, the walls and a falling cube's edge in their
   // colours at the places the projection gives for the new size, and nothing but the reference.
+  // "Paused" is laid over it where nothing is drawn, and goes with the pause.
   qtgame q;
   ASSERT_TRUE(q.started()) << "no first frame";
-  q.g->paused = 1;
+  q.key(Qt::Key_P, "p");
   q.onecube(3, 4, 2);  // in cell (3, 5, 3), held still
   const int width = q.w.area().width() + 41;
   q.w.resize(q.w.width() + 41, q.w.height() + 20);
@@ -75,7 +78,16 @@ TEST(QtRender, WindowShowsTheSceneWhereTheProjectionPutsIt) {
   // The lower-left corner of the cube's front square.
   const point corner = frontsquare(*q.g, o, placeofcell(*q.g, 1, 3, 5, 3));
   EXPECT_EQ(colorat(corner.x, corner.y + sw), palettecolor(1));
-  EXPECT_TRUE(shown == picture(drawsceneliteral, *q.g, shown.width(), shown.height()));
+  auto* status = q.w.area().findChild<QLabel*>("status");
+  ASSERT_TRUE(status->isVisible() && status->text() == "Paused");
+  QImage reference = picture(drawsceneliteral, *q.g, shown.width(), shown.height());
+  QImage nothing(status->size(), reference.format());
+  nothing.fill(Qt::black);
+  EXPECT_TRUE(reference.copy(status->geometry()) == nothing);
+  QPainter(&reference).drawImage(status->pos(), shown.copy(status->geometry()));
+  EXPECT_TRUE(shown == reference);
+  q.key(Qt::Key_P, "p");
+  EXPECT_FALSE(status->isVisible());
 }
 
 }  // namespace

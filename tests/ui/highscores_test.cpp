@@ -1,3 +1,6 @@
+#include <pwd.h>
+#include <unistd.h>
+
 #include "persist/highscores.h"
 #include "uitest.h"
 
@@ -47,6 +50,46 @@ TEST_F(HighScores, AQualifyingScoreAsksForANameAndAppendsOneRecord) {
     EXPECT_EQ(h.g->paused, 0);
     EXPECT_EQ(disabled(h.w), std::set<menuitem>{newshape});
   }
+}
+
+TEST_F(HighScores, QuitOrClosingDuringTheNamePanelKeepsTheScoreOnce) {
+  // Under the name typed so far, else the account's user name; a Quit that goes on to close the
+  // window writes no second record.
+  setenv("USER", "ann", 1);
+  const passwd* account = getpwuid(geteuid());
+  ASSERT_NE(account, nullptr);
+  const std::tuple<const char*, bool, bool, std::string> cases[] = {
+      {"Bo", false, true, "Bo"}, {"", true, true, "ann"}, {" ", false, false, account->pw_name}};
+  for (const auto& [typed, byquit, user, name] : cases) {
+    if (!user) unsetenv("USER");
+    std::filesystem::remove(highscorefile);
+    harness h;
+    h.start();
+    endwith(h, 130);
+    h.w.type(Text7, typed);
+    if (byquit) h.w.click(quit);
+    h.kubrix.Form_Unload();
+    EXPECT_EQ(readhighscores().records, (std::vector<highscore>{{name, 130, 0, 0, 10, 30, 20}}));
+  }
+}
+
+TEST_F(HighScores, PausedAndGameOverShowInTheWindowExactlyWhileTheirStateLasts) {
+  // "Paused" for P, not for an open panel; the game-over line once no name is wanted, until New
+  // Game, which keeps a pause.
+  const std::string over = "Game over — Options › New Game starts a new one";
+  harness h;
+  h.start();
+  std::vector<std::string> seen;
+  const auto then = [&] { seen.push_back(h.w.status); };
+  h.w.key(keys::letter('P')), then();
+  h.w.click(choosesize), then();
+  h.w.press(Command1), then();
+  h.w.key(keys::letter('P')), then();
+  endwith(h, 0), then();
+  h.w.click(newgame), then();
+  endwith(h, 130), then();
+  h.w.type(Text7, "Ann"), h.w.press(Command5), then();
+  EXPECT_EQ(seen, (std::vector<std::string>{"Paused", "", "", "Paused", over, "Paused", "", over}));
 }
 
 TEST_F(HighScores, TheTableListsTheTenBestOnTheCurrentSettingsAndAnUnreadableOneIsReported) {
