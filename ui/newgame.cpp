@@ -6,6 +6,7 @@
 #include "persist/checkmarks.h"
 #include "persist/limits.h"
 #include "ui/fit.h"
+#include "ui/keepgame.h"
 #include "ui/textboxes.h"
 
 namespace {
@@ -65,6 +66,6 @@ void newshape_Click(gamestate& g, window& w) {
 }
 
 void quit_Click(gamestate& g, window& w) {
-  (void)g;
+  if (!keptforquit(g, w)) return;
   w.quit();
 }

@@ -12,5 +12,6 @@ void newgame_Click(gamestate& g, window& w);
 // layer count typed into its panel takes effect with it.
 void newshape_Click(gamestate& g, window& w);
 
-// Quit, and closing the window: ends the application.
+// Quit, and closing the window: ends the application, keeping an unfinished game for the next
+// start. A game that cannot be written keeps the window open, once.
 void quit_Click(gamestate& g, window& w);
