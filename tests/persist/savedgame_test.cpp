@@ -22,16 +22,17 @@ void play(harness& h, uint32_t seed, int events) {
   }
 }
 
-// The text saved from a game played a while, with a cube of known place in the well and a
-// one-cube piece at a known place.
+// The text saved from a game played a while, with a cube in the well's far corner, a one-cube
+// piece against the far walls and a field holding a line break (pasted, say).
 std::string realfile() {
   harness h;
   h.start();
   play(h, 7, 200);
-  h.g->well.at(2, 30, 2) = 99;
+  h.g->well.at(10, 30, 10) = 99;
   h.g->piece.clear();
   h.g->piece.at(1, 1, 1) = 77;
-  setbox(*h.g, 0, 1, 1, 3, 4, 5);
+  setbox(*h.g, 0, 1, 1, 10, 29, 9);
+  h.w.type(control::Text6, "1\r\n2");
   return savedgametext(*h.g, h.w);
 }
 
@@ -76,8 +77,8 @@ TEST_F(SavedGame, NoValueTheGameCannotHaveIsRead) {
   ASSERT_TRUE(readsavedgame(real));
   for (size_t n = 0; n < real.size(); ++n) ASSERT_FALSE(readsavedgame(real.substr(0, n))) << n;
   for (const std::string line :
-       {"well 11 30 2 99", "well 2 31 2 99", "piece 2 1 1 77", "piece 1 1 1 0", "place 0 4 5",
-        "place 3 4 -1", "extents 0 27 1", "extents 0 1 6", "wellwidth 42", "wellheight 5",
+       {"well 11 30 2 99", "well 2 31 2 99", "piece 2 1 1 77", "piece 1 1 1 0", "place 0 29 9",
+        "place 10 29 -1", "extents 0 2 1", "extents 0 1 2", "wellwidth 42", "wellheight 5",
         "welldepth 12", "maxsquares 662", "squarewidth 14.0", "gametype -97", "view 9",
         "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0"}) {
     EXPECT_FALSE(readsavedgame(withline(real, line))) << line;
