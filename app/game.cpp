@@ -3,6 +3,7 @@
 #include "input/keyboard.h"
 #include "loop/gravity.h"
 #include "loop/mainloop.h"
+#include "loop/resume.h"
 #include "loop/startup.h"
 #include "platform/keys.h"
 #include "ui/commands.h"
@@ -13,8 +14,7 @@ void game::Form_Activate() {
   if (started_) return;
   started_ = true;
   startup(g_, w_);
-  startpiece(g_, w_);
-  framepass(g_, w_);
+  resumeorstart(g_, w_);
 }
 
 void game::Form_Resize() {
@@ -22,7 +22,14 @@ void game::Form_Resize() {
   if (started_) afteryield(g_, w_);
 }
 
-void game::Form_Unload() { quit_Click(g_, w_); }
+void game::Form_Unload() {
+  // Before start-up there is no game to keep.
+  if (started_) {
+    quit_Click(g_, w_);
+  } else {
+    w_.quit();
+  }
+}
 
 void game::Form_KeyDown(int keycode) {
   if (!started_) return;

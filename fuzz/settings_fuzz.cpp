@@ -24,8 +24,8 @@ void requireholdable(const gamestate& g) {
   FUZZ_REQUIRE(g.wellwidth >= 6 && g.wellwidth <= 40);
   FUZZ_REQUIRE(g.wellheight >= 6 && g.wellheight <= 40);
   FUZZ_REQUIRE(g.welldepth == g.wellwidth);
-  FUZZ_REQUIRE(g.squarewidth > 0 && g.squarewidth <= 200);
-  FUZZ_REQUIRE(g.squareheight > 0 && g.squareheight <= 100);
+  FUZZ_REQUIRE(g.squarewidth > 0 && g.squarewidth <= 1000);
+  FUZZ_REQUIRE(g.squareheight > 0 && g.squareheight <= 1000);
   FUZZ_REQUIRE(g.maxsquares >= 4 && g.maxsquares <= shapecap(g));
   FUZZ_REQUIRE(g.maxlayers >= 1 && g.maxlayers <= layercap(g));
   FUZZ_REQUIRE(g.difficulty >= 0 && g.difficulty <= 2);

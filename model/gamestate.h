@@ -63,5 +63,9 @@ struct gamestate {
   int redraw = 0;
   int32_t blockcolor = 0;
 
+  // 1 once the game could not be saved at quit and the player was told: quitting again leaves
+  // without saving.
+  int quitwithoutsaving = 0;
+
   randomsource rng;
 };

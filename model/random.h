@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // The game's one random generator: uniform reals in [0, 1). Seeded once from the clock at start-up;
@@ -17,6 +18,10 @@ class randomsource {
       word = z ^ (z >> 31);
     }
   }
+
+  // The engine's four words: a saved game goes on with the very draws it would have had.
+  std::array<uint64_t, 4> state() const { return state_; }
+  void setstate(const std::array<uint64_t, 4>& words) { state_ = words; }
 
   // A fresh uniform real in [0, 1): 53 random bits, so never 1.
   double next() { return static_cast<double>(bits() >> 11) * 0x1.0p-53; }
@@ -45,5 +50,6 @@ class randomsource {
     return result;
   }
 
-  uint64_t state_[4] = {0x9E3779B97F4A7C15ULL, 0xBF58476D1CE4E5B9ULL, 0x94D049BB133111EBULL, 1};
+  std::array<uint64_t, 4> state_ = {0x9E3779B97F4A7C15ULL, 0xBF58476D1CE4E5B9ULL,
+                                    0x94D049BB133111EBULL, 1};
 };

@@ -6,11 +6,17 @@
 #include "model/numbers.h"
 
 int shapecap(const gamestate& g) {
-  return (g.wellwidth - 3) * (g.wellheight - 3) * (g.welldepth - 3) / 2;
+  return shapecap(g.wellwidth, g.wellheight, g.welldepth);
+}
+int shapecap(int width, int height, int depth) {
+  return (width - 3) * (height - 3) * (depth - 3) / 2;
 }
 
 int layercap(const gamestate& g) {
-  return std::min(g.wellheight / 2, g.wellwidth);
+  return layercap(g.wellwidth, g.wellheight);
+}
+int layercap(int width, int height) {
+  return std::min(height / 2, width);
 }
 
 int wholewithin(double value, int low, int high) {

@@ -49,21 +49,45 @@ void showsettings(window& w, const gamestate& g) {
 
 }  // namespace
 
-void applysettings(gamestate& g, window& w, const settingsvalues& values) {
-  g.gametype = gametypeor(values[0]);
-  g.difficulty = wholeor(values[1], 0, 2, 0);
-  g.wellwidth = wholeor(values[2], limits::smallestwell, limits::largestwell, 10);
-  g.wellheight = wholeor(values[3], limits::smallestwell, limits::largestwell, 30);
+settingsvalues holdable(const settingsvalues& values) {
+  const int width = wholeor(values[2], limits::smallestwell, limits::largestwell, 10);
+  const int height = wholeor(values[3], limits::smallestwell, limits::largestwell, 30);
+  const int shapes = shapecap(width, height, width);
+  settingsvalues held{};
+  held[0] = gametypeor(values[0]);
+  held[1] = wholeor(values[1], 0, 2, 0);
+  held[2] = width;
+  held[3] = height;
   // The fifth field is not read: the depth always follows the width.
-  g.welldepth = g.wellwidth;
-  g.squarewidth = cellor(values[5], largestsquare, 14);
-  g.squareheight = cellor(values[6], largestsquare, 5);
+  held[4] = width;
+  held[5] = cellor(values[5], largestsquare, 14);
+  held[6] = cellor(values[6], largestsquare, 5);
   // The start-up default of 20 may itself be too large for a small loaded well.
-  const int shapes = wholeor(values[7], limits::smallestshape, shapecap(g), 20);
-  g.maxsquares = std::min(shapes, shapecap(g));
-  g.maxlayers = wholeor(values[8], 1, layercap(g), 1);
-  g.colormode = wholeor(values[9], 0, 1, 0);
-  g.blockcolormode = wholeor(values[10], 0, 1, 1);
+  held[7] = std::min(wholeor(values[7], limits::smallestshape, shapes, 20), shapes);
+  held[8] = wholeor(values[8], 1, layercap(width, height), 1);
+  held[9] = wholeor(values[9], 0, 1, 0);
+  held[10] = wholeor(values[10], 0, 1, 1);
+  return held;
+}
+
+void storesettings(gamestate& g, const settingsvalues& values) {
+  const settingsvalues held = holdable(values);
+  const auto whole = [&](size_t i) { return static_cast<int>(held[i]); };
+  g.gametype = whole(0);
+  g.difficulty = whole(1);
+  g.wellwidth = whole(2);
+  g.wellheight = whole(3);
+  g.welldepth = whole(4);
+  g.squarewidth = held[5];
+  g.squareheight = held[6];
+  g.maxsquares = whole(7);
+  g.maxlayers = whole(8);
+  g.colormode = whole(9);
+  g.blockcolormode = whole(10);
+}
+
+void applysettings(gamestate& g, window& w, const settingsvalues& values) {
+  storesettings(g, values);
   showsettings(w, g);
   checkfromsettings(w, g);
 }

@@ -16,9 +16,16 @@ bool loadsettings(gamestate& g, window& w);
 // Returns 0, or the errno of the step that failed.
 int savesettings(const gamestate& g);
 
-// Stores the values read from a settings file. A value the game cannot hold (a well size outside
-// 6..40, a piece limit New Game would not allow for the loaded well, a cell size that is not
-// positive or larger than a screen could show, a code outside its list) is replaced by its
-// start-up default; whole numbers round half to even. Then the panel fields and the check marks
-// show the settings in force.
+// The values read from a settings file as the game can hold them. A value it cannot hold (a well
+// size outside 6..40, a piece limit New Game would not allow for the loaded well, a cell size that
+// is not positive or larger than a screen could show, a code outside its list) is replaced by its
+// start-up default; whole numbers round half to even; the depth is the width. Settings the game
+// itself had come out unchanged.
+settingsvalues holdable(const settingsvalues& values);
+
+// Stores the values read from a settings file, as holdable() makes them, into the settings.
+void storesettings(gamestate& g, const settingsvalues& values);
+
+// Stores the values read from a settings file; then the panel fields and the check marks show the
+// settings in force.
 void applysettings(gamestate& g, window& w, const settingsvalues& values);

@@ -24,20 +24,23 @@ size_t fieldend(std::string_view text, size_t i) {
 
 }  // namespace
 
+settingsvalues settingsof(const gamestate& g) {
+  return {static_cast<double>(g.savedgametype),
+          static_cast<double>(g.difficulty),
+          static_cast<double>(g.wellwidth),
+          static_cast<double>(g.wellheight),
+          static_cast<double>(g.welldepth),
+          g.squarewidth,
+          g.squareheight,
+          static_cast<double>(g.maxsquares),
+          static_cast<double>(g.maxlayers),
+          static_cast<double>(g.colormode),
+          static_cast<double>(g.blockcolormode)};
+}
+
 std::string settingsline(const gamestate& g) {
-  const double values[] = {static_cast<double>(g.savedgametype),
-                           static_cast<double>(g.difficulty),
-                           static_cast<double>(g.wellwidth),
-                           static_cast<double>(g.wellheight),
-                           static_cast<double>(g.welldepth),
-                           g.squarewidth,
-                           g.squareheight,
-                           static_cast<double>(g.maxsquares),
-                           static_cast<double>(g.maxlayers),
-                           static_cast<double>(g.colormode),
-                           static_cast<double>(g.blockcolormode)};
   std::string line;
-  for (double value : values) {
+  for (double value : settingsof(g)) {
     if (!line.empty()) line += ',';
     line += '"' + formatnumber(value) + '"';
   }

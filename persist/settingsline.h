@@ -11,6 +11,9 @@
 // colormode, blockcolormode.
 using settingsvalues = std::array<double, 11>;
 
+// The settings in force as those eleven values.
+settingsvalues settingsof(const gamestate& g);
+
 // The settings line: each value as plain decimal text in double quotes, separated by commas,
 // ended by CR LF.
 std::string settingsline(const gamestate& g);

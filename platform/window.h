@@ -58,7 +58,7 @@ class events {
 
   virtual void Form_Activate() = 0;  // the first activation only
   virtual void Form_Resize() = 0;
-  virtual void Form_Unload() = 0;  // closed or destroyed
+  virtual void Form_Unload() = 0;  // asked to close: the window closes once the game quits
   virtual void Form_KeyDown(int keycode) = 0;
   virtual void Timer1_Timer() = 0;
   virtual void menu_Click(menuitem item) = 0;

@@ -7,6 +7,7 @@
 #include "persist/limits.h"
 #include "ui/fit.h"
 #include "ui/highscorepanel.h"
+#include "ui/keepgame.h"
 #include "ui/textboxes.h"
 
 namespace {
@@ -67,5 +68,6 @@ void newshape_Click(gamestate& g, window& w) {
 
 void quit_Click(gamestate& g, window& w) {
   keephighscore(g, w);
+  if (!keptforquit(g, w)) return;
   w.quit();
 }

@@ -13,5 +13,6 @@ void newgame_Click(gamestate& g, window& w);
 void newshape_Click(gamestate& g, window& w);
 
 // Quit, and closing the window: ends the application, keeping a high score that waits for its
-// name.
+// name and an unfinished game for the next start. A game that cannot be written keeps the window
+// open, once.
 void quit_Click(gamestate& g, window& w);

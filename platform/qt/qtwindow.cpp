@@ -262,8 +262,9 @@ void qtwindow::showEvent(QShowEvent* event) {
 }
 
 void qtwindow::closeEvent(QCloseEvent* event) {
-  event->accept();
-  if (sink_ != nullptr) sink_->Form_Unload();
+  // The game decides: it quits once its game is kept, or leaves the window open to say why not.
+  if (!quitting_ && sink_ != nullptr) sink_->Form_Unload();
+  event->setAccepted(quitting_ || sink_ == nullptr);
 }
 
 void qtwindow::settitle(const std::string& title) {
@@ -381,6 +382,7 @@ void qtwindow::placestatus() {
 }
 
 void qtwindow::quit() {
+  quitting_ = true;
   timer1_.stop();
   QApplication::quit();
 }

@@ -90,6 +90,7 @@ class qtwindow : public QMainWindow, public window {
   QLabel* status_ = nullptr;  // "Paused" and the like, over the picture
   QTimer timer1_;
   bool activated_ = false;
+  bool quitting_ = false;  // the game has quit: the window may close
   std::map<menuitem, QAction*> actions_;
   std::map<control, QWidget*> controls_;
   std::map<control, control> donebutton_;  // a panel field's Done, pressed by Enter

@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
                             argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1000000);
   for (const std::string& fault : r.faults) std::cout << "fault: " << fault << '\n';
   std::cout << "soak: " << r.events << " events, " << r.games << " new games, " << r.gameovers
-            << " game overs, " << r.landings << " landings, " << r.faultcount << " faults\n";
+            << " game overs, " << r.landings << " landings, " << r.resumes << " games resumed, "
+            << r.faultcount << " faults\n";
   return r.faultcount == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

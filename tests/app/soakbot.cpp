@@ -1,6 +1,7 @@
 #include "soakbot.h"
 
 #include <array>
+#include <memory>
 #include <random>
 
 #include "../harness.h"
@@ -30,32 +31,35 @@ constexpr std::array<const char*, 24> hostiletexts = {
 
 class bot {
  public:
-  bot(uint64_t seed, soakresult& result) : h_(seed), random_(seed * 7919 + 1), result_(result) {
-    h_.w.recording = false;
-    h_.start();
+  bot(uint64_t seed, soakresult& result)
+      : h_(std::make_unique<harness>(seed)), random_(seed * 7919 + 1), result_(result) {
+    h_->w.recording = false;
+    h_->start();
   }
 
   void step() {
     const int roll = pick(1000);
     if (roll < 500) {
-      h_.w.tick();
+      h_->w.tick();
     } else if (roll < 800) {
       presskey();
     } else if (roll < 860) {
-      h_.w.click(commands[pick(commands.size())]);
+      h_->w.click(commands[pick(commands.size())]);
     } else if (roll < 950) {
       usepanel();
+    } else if (roll < 952) {
+      closeandstartagain();
     } else if (roll < 970) {
       const bool tiny = pick(4) == 0;
       const int width = tiny ? pick(60) : 200 + pick(1800);
-      h_.w.resize(width, tiny ? pick(60) : 200 + pick(1400));
-    } else if (roll < 985 || (h_.g->gameover == 1 && pick(20) == 0)) {
+      h_->w.resize(width, tiny ? pick(60) : 200 + pick(1400));
+    } else if (roll < 985 || (h_->g->gameover == 1 && pick(20) == 0)) {
       newgame();
     } else {
-      h_.w.click(menuitem::newshape);
+      h_->w.click(menuitem::newshape);
     }
     ++result_.events;
-    check(*h_.g);
+    check(*h_->g);
   }
 
  private:
@@ -66,42 +70,62 @@ class bot {
                                                  keys::left,  keys::right, keys::up,
                                                  keys::down,  'H',         'U'};
     const int roll = pick(100);
-    h_.w.key(roll < 70   ? moves[pick(moves.size())]
-             : roll < 85 ? "HJIKUY"[pick(6)]
-             : roll < 93 ? "RTWS"[pick(4)]
-             : roll < 96 ? 'P'
-                         : pick(256));
-    if (h_.g->paused == 1 && pick(3) == 0) h_.w.key('P');  // don't stay paused for long
+    h_->w.key(roll < 70   ? moves[pick(moves.size())]
+              : roll < 85 ? "HJIKUY"[pick(6)]
+              : roll < 93 ? "RTWS"[pick(4)]
+              : roll < 96 ? 'P'
+                          : pick(256));
+    if (h_->g->paused == 1 && pick(3) == 0) h_->w.key('P');  // don't stay paused for long
   }
 
   void usepanel() {
     std::vector<control> open;
     for (control c : fields)
-      if (h_.w.visible(c)) open.push_back(c);
-    if (open.empty()) return h_.w.click(commands[16 + pick(4)]);
+      if (h_->w.visible(c)) open.push_back(c);
+    if (open.empty()) return h_->w.click(commands[16 + pick(4)]);
     if (pick(3) != 0)
-      return h_.w.type(open[pick(open.size())], hostiletexts[pick(hostiletexts.size())]);
-    for (control c : buttons) h_.w.press(c);  // only the visible, enabled Done reacts
+      return h_->w.type(open[pick(open.size())], hostiletexts[pick(hostiletexts.size())]);
+    for (control c : buttons) h_->w.press(c);  // only the visible, enabled Done reacts
   }
 
   // A random kind of game, difficulty, colour mode and well size for the next game.
   void newgame() {
     for (const auto& [first, count] : {std::pair{7, 5}, {4, 3}, {12, 2}, {14, 2}})
-      h_.w.click(commands[first + pick(count)]);
+      h_->w.click(commands[first + pick(count)]);
     const int width = 500 + pick(1500);  // one draw per statement: the order is fixed
-    h_.w.resize(width, 554 + pick(1000));
-    h_.w.click(menuitem::choosesize);
-    h_.w.type(control::Text1, std::to_string(6 + pick(35)));
-    h_.w.type(control::Text2, std::to_string(6 + pick(35)));
-    h_.w.press(control::Command1);
-    h_.w.click(menuitem::chooseshape);
-    h_.w.type(control::Text5, std::to_string(pick(900)));
-    h_.w.press(control::Command3);
-    h_.w.click(menuitem::chooselayers);
-    h_.w.type(control::Text6, std::to_string(pick(25)));
-    h_.w.press(control::Command4);
-    h_.w.click(menuitem::newgame);
-    if (h_.g->score == 0 && h_.g->gameover == 0) ++result_.games;
+    h_->w.resize(width, 554 + pick(1000));
+    h_->w.click(menuitem::choosesize);
+    h_->w.type(control::Text1, std::to_string(6 + pick(35)));
+    h_->w.type(control::Text2, std::to_string(6 + pick(35)));
+    h_->w.press(control::Command1);
+    h_->w.click(menuitem::chooseshape);
+    h_->w.type(control::Text5, std::to_string(pick(900)));
+    h_->w.press(control::Command3);
+    h_->w.click(menuitem::chooselayers);
+    h_->w.type(control::Text6, std::to_string(pick(25)));
+    h_->w.press(control::Command4);
+    h_->w.click(menuitem::newgame);
+    if (h_->g->score == 0 && h_->g->gameover == 0) ++result_.games;
+  }
+
+  // The player closes the window and starts the game again: it must go on exactly where it was,
+  // or, when it was over, start anew.
+  void closeandstartagain() {
+    h_->w.close();
+    auto next =
+        std::make_unique<harness>(h_->w.clock + 1, h_->w.surfacewidth(), h_->w.surfaceheight());
+    next->w.recording = false;
+    next->start();
+    if (h_->g->gameover == 1) {
+      if (next->g->score != 0 || next->g->gameover != 0) fault("a game over was resumed");
+    } else {
+      if (next->g->paused != h_->g->paused) next->w.key('P');
+      if (const std::string what = difference(*h_, *next); !what.empty()) {
+        fault("the resumed game differs in " + what);
+      }
+      ++result_.resumes;
+    }
+    h_ = std::move(next);
   }
 
   void fault(const std::string& what) {
@@ -159,7 +183,7 @@ class bot {
     fault("score changed by " + std::to_string(delta));
   }
 
-  harness h_;
+  std::unique_ptr<harness> h_;
   std::mt19937_64 random_;
   soakresult& result_;
   int64_t score_ = 0;

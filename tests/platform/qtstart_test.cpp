@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QMessageBox>
+#include <filesystem>
 
+#include "../persist/workdir.h"
+#include "model/colors.h"
+#include "persist/gamefile.h"
 #include "qtapp.h"
 
 namespace {
@@ -25,13 +30,49 @@ TEST(QtWindow, StartsWithTheStatusLineAndTheMenuBar) {
   EXPECT_TRUE(last.isValid() && last.right() <= q.w.menuBar()->width());
 }
 
-TEST(QtWindow, ClosingTheWindowEndsTheApplication) {
-  // Closing the window leaves the event loop at once.
+using QtClose = workdir;  // the saved game goes to a fresh folder
+
+TEST_F(QtClose, ClosingMidGameKeepsItAndTheNextStartShowsItPaused) {
+  // Closing leaves the event loop at once with the game written; the next start shows the very
+  // picture and title, and waits for P.
+  QImage picture;
+  QString title;
+  {
+    qtgame q;
+    ASSERT_TRUE(q.started());
+    q.onecube(3, 4, 2);
+    q.g->well.at(5, 30, 5) = rgb(0, 255, 0);
+    q.g->score = 130;
+    q.key(Qt::Key_R, "r");
+    QTimer::singleShot(0, &q.w, [&] { q.w.close(); });
+    QTimer::singleShot(3000, &q.w, [] { QApplication::exit(1); });  // a hang fails the test
+    EXPECT_EQ(QApplication::exec(), 0);
+    std::tie(picture, title) = std::tuple(q.w.picture().image(), q.w.windowTitle());
+  }
+  ASSERT_TRUE(std::filesystem::exists(gamefile));
+  qtgame q;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return q.g->shownscore == 130; }));
+  EXPECT_EQ(std::tuple(q.g->paused, q.w.windowTitle()), std::tuple(1, title));
+  EXPECT_TRUE(q.w.picture().image() == picture);
+}
+
+TEST_F(QtClose, AGameThatCannotBeWrittenKeepsTheWindowOpenUntilClosedAgain) {
+  // The player reads why before anything is lost; the second close leaves without it.
   qtgame q;
   ASSERT_TRUE(q.started());
-  QTimer::singleShot(0, &q.w, [&] { q.w.close(); });
-  QTimer::singleShot(3000, &q.w, [] { QApplication::exit(1); });  // a hang fails the test
-  EXPECT_EQ(QApplication::exec(), 0);
+  std::filesystem::create_directory(gamefile);  // not even root saves over a folder
+  QString shown;
+  QTimer::singleShot(0, &q.w, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  q.w.close();
+  EXPECT_TRUE(q.w.isVisible());
+  EXPECT_TRUE(shown.contains("\"kubrix3d.game\""));
+  q.w.close();
+  EXPECT_FALSE(q.w.isVisible());
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+#include "loop/resume.h"
+
+#include <string>
+
+#include "loop/mainloop.h"
+#include "persist/gamefile.h"
+#include "ui/message.h"
+
+namespace {
+
+std::string quoted(const char* file) {
+  return std::string("\"") + file + "\"";
+}
+
+// What the player reads about a saved game that could not be read.
+std::string damagedmessage(int error) {
+  if (error == 0) {
+    return "The saved game could not be read from " + quoted(gamefile) + "; it was renamed to " +
+           quoted(damagedgamefile) + " and a new game starts.";
+  }
+  return filefailure("The saved game could not be read, nor renamed to " + quoted(damagedgamefile) +
+                         ", from",
+                     gamefile, error) +
+         " A new game starts.";
+}
+
+}  // namespace
+
+void resumeorstart(gamestate& g, window& w) {
+  const resumed saved = resumegame(g, w);
+  if (saved.found != resumed::restored) startpiece(g, w);
+  framepass(g, w);
+  // Told once the picture shows the game that goes on.
+  if (saved.found == resumed::damaged) {
+    warnplayer(g, w, damagedmessage(saved.error));
+  } else if (saved.error != 0) {
+    warnplayer(g, w,
+               filefailure("The saved game was resumed but could not be removed from", gamefile,
+                           saved.error) +
+                   " It will be resumed again at the next start.");
+  }
+}

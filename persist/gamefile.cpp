@@ -1,0 +1,55 @@
+#include "persist/gamefile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "persist/replacefile.h"
+#include "persist/savedgame.h"
+
+namespace {
+
+// A full 40 x 40 x 40 well under a piece as large, with long panel fields, stays under 4 MiB. A
+// larger file is no saved game, and reading stops a byte past this.
+constexpr size_t readlimit = size_t{8} * 1024 * 1024;
+
+// The file's text; nothing when there is none. A file that cannot be read, or is larger than any
+// saved game, gives an empty text, which is no saved game either.
+std::optional<std::string> readgamefile() {
+  errno = 0;
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(gamefile, "rb"),
+                                                             &std::fclose);
+  if (!file) {
+    if (errno == ENOENT) return std::nullopt;
+    return std::string();
+  }
+  std::string text(readlimit + 1, '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+  if (std::ferror(file.get()) || text.size() > readlimit) return std::string();
+  return text;
+}
+
+// 0 after a call that succeeded, the errno it left after one that failed.
+int failure(int result) {
+  return result == 0 ? 0 : errno;
+}
+
+}  // namespace
+
+int keepgame(const gamestate& g, const window& w) {
+  if (g.gameover == 1) {
+    std::remove(gamefile);  // most often there is none
+    return 0;
+  }
+  return replacefile(gamefile, savedgametext(g, w));
+}
+
+resumed resumegame(gamestate& g, window& w) {
+  const std::optional<std::string> text = readgamefile();
+  if (!text) return {};
+  const std::optional<savedgame> saved = readsavedgame(*text);
+  if (!saved) return {resumed::damaged, failure(std::rename(gamefile, damagedgamefile))};
+  applysavedgame(g, w, *saved);
+  return {resumed::restored, failure(std::remove(gamefile))};
+}

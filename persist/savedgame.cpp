@@ -1,0 +1,258 @@
+#include "persist/savedgame.h"
+
+#include <algorithm>
+#include <charconv>
+#include <span>
+#include <sstream>
+#include <tuple>
+
+#include "model/numbers.h"
+#include "persist/checkmarks.h"
+#include "persist/settings.h"
+
+namespace {
+
+// The first line. A later version of the game reads this one by its number.
+constexpr std::string_view versionline = "kubrix3d game 1";
+
+// The settings' lines, in the order of the settings line.
+constexpr std::array<std::string_view, 11> settingnames{
+    "gametype",     "difficulty", "wellwidth", "wellheight", "welldepth",     "squarewidth",
+    "squareheight", "maxsquares", "maxlayers", "colormode",  "blockcolormode"};
+
+// The panel fields New Game reads, each on a line named after it.
+constexpr std::array<control, 6> fields{control::Text1, control::Text2, control::Text3,
+                                        control::Text4, control::Text5, control::Text6};
+std::string fieldname(size_t i) {
+  return "Text" + std::to_string(i + 1);
+}
+
+// A check-mark group with no item checked, as after a settings file chose a kind of game that
+// has none.
+constexpr int nomark = gametypes::over;
+
+// Every colour the game gives a cube: 0 is an empty cell, and no draw reaches 16777215.
+bool cubecolor(int64_t color) {
+  return color >= 1 && color <= 16777214;
+}
+
+bool markable(std::span<const checkmark> group, int64_t value) {
+  return value == nomark ||
+         std::ranges::any_of(group, [&](const checkmark& mark) { return mark.value == value; });
+}
+
+// A panel field's text on one line of its own.
+std::string oneline(std::string text) {
+  std::ranges::replace_if(
+      text, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return text;
+}
+
+// The text line by line. Each line ends in a line feed and starts with its name.
+class lines {
+ public:
+  explicit lines(std::string_view text) : rest_(text) {}
+
+  // What follows `name` and a blank on the next line, which is then read; nothing, and the line
+  // left unread, when the next line is not named so.
+  std::optional<std::string_view> take(std::string_view name) {
+    const size_t end = rest_.find('\n');
+    const std::string_view line = rest_.substr(0, end);
+    if (end == std::string_view::npos || !line.starts_with(name) || line.size() == name.size() ||
+        line[name.size()] != ' ') {
+      return std::nullopt;
+    }
+    rest_.remove_prefix(end + 1);
+    return line.substr(name.size() + 1);
+  }
+
+  // Whether the next line is `line` itself, which is then read.
+  bool takeline(std::string_view line) {
+    if (!rest_.starts_with(line) || rest_.substr(line.size(), 1) != "\n") return false;
+    rest_.remove_prefix(line.size() + 1);
+    return true;
+  }
+
+  bool done() const { return rest_.empty(); }
+
+ private:
+  std::string_view rest_;
+};
+
+// Exactly `count` whole numbers separated by single blanks.
+template <class Number, size_t count>
+std::optional<std::array<Number, count>> wholes(std::optional<std::string_view> words) {
+  if (!words) return std::nullopt;
+  std::array<Number, count> values{};
+  const char* at = words->data();
+  const char* const end = at + words->size();
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0 && (at == end || *at++ != ' ')) return std::nullopt;
+    const auto [next, error] = std::from_chars(at, end, values[i]);
+    if (error != std::errc()) return std::nullopt;
+    at = next;
+  }
+  if (at != end) return std::nullopt;
+  return values;
+}
+
+// Reads the sections of a saved game in their order, each checked as it comes.
+class reader {
+ public:
+  explicit reader(std::string_view text) : in_(text) {}
+
+  std::optional<savedgame> game() {
+    if (in_.takeline(versionline) && settings() && play() && piecebox() && nextgame() &&
+        cubes("well", s_.well, s_.settings[2], s_.settings[3], s_.settings[4]) &&
+        cubes("piece", s_.piece, s_.piecesizex + 1, s_.piecesizey, s_.piecesizez) &&
+        in_.takeline("end") && in_.done()) {
+      return std::move(s_);
+    }
+    return std::nullopt;
+  }
+
+ private:
+  // Each setting in the one form the game writes it, and taken by the settings loader as it is.
+  bool settings() {
+    for (size_t i = 0; i < settingnames.size(); ++i) {
+      const auto word = in_.take(settingnames[i]);
+      if (!word) return false;
+      s_.settings[i] = readnumber(*word);
+      if (formatnumber(s_.settings[i]) != *word) return false;
+    }
+    return holdable(s_.settings) == s_.settings;
+  }
+
+  bool play() {
+    const auto view = wholes<int, 1>(in_.take("view"));
+    const auto score = wholes<int64_t, 1>(in_.take("score"));
+    const auto color = wholes<int32_t, 1>(in_.take("blockcolor"));
+    const auto random = wholes<uint64_t, 4>(in_.take("random"));
+    // The generator never reaches the state of four zeros, from which it would draw only zeros.
+    if (!view || !score || !color || !random || (*view)[0] < 1 || (*view)[0] > 8 ||
+        !cubecolor((*color)[0]) || *random == std::array<uint64_t, 4>{}) {
+      return false;
+    }
+    std::tie(s_.view, s_.score, s_.blockcolor, s_.random) =
+        std::tuple((*view)[0], (*score)[0], (*color)[0], *random);
+    return true;
+  }
+
+  // The piece's place and extents: the box lies inside the well.
+  bool piecebox() {
+    const auto place = wholes<int, 3>(in_.take("place"));
+    const auto size = wholes<int, 3>(in_.take("extents"));
+    if (!place || !size) return false;
+    const auto [x, y, z] = *place;
+    const auto [sizex, sizey, sizez] = *size;
+    if (x < 1 || y < 0 || z < 0 || sizex < 0 || sizey < 0 || sizez < 0 ||
+        sizex > s_.settings[2] - x || sizey > s_.settings[3] - y || sizez > s_.settings[4] - z) {
+      return false;
+    }
+    std::tie(s_.piecex, s_.piecey, s_.piecez, s_.piecesizex, s_.piecesizey, s_.piecesizez) =
+        std::tuple(x, y, z, sizex, sizey, sizez);
+    return true;
+  }
+
+  // The panel fields and the check marks New Game will read.
+  bool nextgame() {
+    for (size_t i = 0; i < fields.size(); ++i) {
+      const auto text = in_.take(fieldname(i));
+      if (!text) return false;
+      s_.fields[i] = *text;
+    }
+    const auto marks = wholes<int, 2>(in_.take("nextgame"));
+    if (!marks || !markable(difficultymarks, (*marks)[0]) ||
+        !markable(gametypemarks, (*marks)[1])) {
+      return false;
+    }
+    std::tie(s_.nextdifficulty, s_.nextgametype) = std::tuple((*marks)[0], (*marks)[1]);
+    return true;
+  }
+
+  // Every line named `name`: a cube inside 1..sizex x 1..sizey x 1..sizez.
+  bool cubes(std::string_view name, std::vector<savedcube>& into, double sizex, double sizey,
+             double sizez) {
+    while (const auto line = in_.take(name)) {
+      const auto cube = wholes<int, 4>(line);
+      if (!cube) return false;
+      const auto [x, y, z, color] = *cube;
+      if (x < 1 || x > sizex || y < 1 || y > sizey || z < 1 || z > sizez || !cubecolor(color)) {
+        return false;
+      }
+      into.push_back({x, y, z, color});
+    }
+    return true;
+  }
+
+  lines in_;
+  savedgame s_;
+};
+
+}  // namespace
+
+std::string savedgametext(const gamestate& g, const window& w) {
+  std::ostringstream out;
+  out << versionline << '\n';
+  // In play the kind of game and the one the settings file would record are the same.
+  const settingsvalues settings = settingsof(g);
+  for (size_t i = 0; i < settings.size(); ++i) {
+    out << settingnames[i] << ' ' << formatnumber(settings[i]) << '\n';
+  }
+  const std::array<uint64_t, 4> random = g.rng.state();
+  out << "view " << g.view << "\nscore " << g.score << "\nblockcolor " << g.blockcolor
+      << "\nrandom " << random[0] << ' ' << random[1] << ' ' << random[2] << ' ' << random[3]
+      << "\nplace " << g.piecex << ' ' << g.piecey << ' ' << g.piecez << "\nextents "
+      << g.piecesizex << ' ' << g.piecesizey << ' ' << g.piecesizez << '\n';
+  for (size_t i = 0; i < fields.size(); ++i) {
+    out << fieldname(i) << ' ' << oneline(w.text(fields[i])) << '\n';
+  }
+  out << "nextgame " << checkedvalue(w, difficultymarks, nomark) << ' '
+      << checkedvalue(w, gametypemarks, nomark) << '\n';
+  const auto cubes = [&](const char* name, const grid& cells, int sizex, int sizey, int sizez) {
+    for (int y = 1; y <= sizey; ++y) {
+      for (int z = 1; z <= sizez; ++z) {
+        for (int x = 1; x <= sizex; ++x) {
+          const int32_t color = cells.at(x, y, z);
+          if (color != 0) out << name << ' ' << x << ' ' << y << ' ' << z << ' ' << color << '\n';
+        }
+      }
+    }
+  };
+  cubes("well", g.well, g.wellwidth, g.wellheight, g.welldepth);
+  cubes("piece", g.piece, g.piecesizex + 1, g.piecesizey, g.piecesizez);
+  out << "end\n";
+  return out.str();
+}
+
+std::optional<savedgame> readsavedgame(std::string_view text) {
+  return reader(text).game();
+}
+
+void applysavedgame(gamestate& g, window& w, const savedgame& saved) {
+  storesettings(g, saved.settings);
+  g.savedgametype = g.gametype;
+  g.view = saved.view;
+  g.score = saved.score;
+  g.blockcolor = saved.blockcolor;
+  g.rng.setstate(saved.random);
+  std::tie(g.piecex, g.piecey, g.piecez, g.piecesizex, g.piecesizey, g.piecesizez) =
+      std::tie(saved.piecex, saved.piecey, saved.piecez, saved.piecesizex, saved.piecesizey,
+               saved.piecesizez);
+  g.well.clear();
+  for (const savedcube& cube : saved.well) g.well.at(cube.x, cube.y, cube.z) = cube.color;
+  g.piece.clear();
+  for (const savedcube& cube : saved.piece) g.piece.at(cube.x, cube.y, cube.z) = cube.color;
+
+  for (size_t i = 0; i < fields.size(); ++i) w.settext(fields[i], saved.fields[i]);
+  checkfromsettings(w, g);
+  checkvalue(w, difficultymarks, saved.nextdifficulty);
+  checkvalue(w, gametypemarks, saved.nextgametype);
+
+  // The piece is there already; the player sees the game and goes on with P.
+  std::tie(g.restart, g.shapeonly, g.landed, g.gameover) = std::tuple(0, 0, 0, 0);
+  g.paused = 1;
+  g.redraw = 1;
+  g.lastview = -1;
+  g.shownscore = g.score == -1 ? 0 : -1;  // differs from the score: the frame writes the title
+}

@@ -1,0 +1,15 @@
+#include "ui/keepgame.h"
+
+#include "persist/gamefile.h"
+#include "ui/message.h"
+
+bool keptforquit(gamestate& g, window& w) {
+  if (g.quitwithoutsaving == 1) return true;
+  const int error = keepgame(g, w);
+  if (error == 0) return true;
+  g.quitwithoutsaving = 1;
+  warnplayer(g, w,
+             filefailure("The game could not be saved to", gamefile, error) +
+                 " Quit or close the window again to leave without saving.");
+  return false;
+}
