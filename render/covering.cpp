@@ -76,7 +76,9 @@ void covering::findsets(const surroundings& x, const surroundings& y, const cube
   const cubeshape::bounds box = shape(0).box();
   const int width = box.right - box.left + 1;
   std::vector<uint8_t> paintedby(static_cast<size_t>(width) * (box.bottom - box.top + 1));
-  auto row = [&](int dy) { return paintedby.data() + (dy - box.top) * width - box.left; };
+  auto row = [&](int dy) {
+    return paintedby.data() + static_cast<std::ptrdiff_t>(dy - box.top) * width - box.left;
+  };
   for (int k = 1; k <= 7; ++k) {
     const int dx = alongx(k) == 0 ? 0 : x.offset[alongx(k) - 1];
     const int dy = alongy(k) == 0 ? 0 : y.offset[alongy(k) - 1];

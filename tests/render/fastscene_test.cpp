@@ -31,7 +31,7 @@ namespace {
 TEST(DrawSceneFast, RedrawAllocatesNothingOnceTheSizesAreKnown) {
   // The step allocates nothing: once a side and a top view were drawn at these cell sizes, every
   // view redraws a changed scene without a single allocation.
-  std::vector<uint32_t> pixels(500 * 554);
+  std::vector<uint32_t> pixels(size_t{500} * 554);
   rastersurface picture({pixels.data(), 500, 554, 500}, nullptr);
   auto g = std::make_unique<gamestate>();
   scenes::fillrows(*g, 10, 30, 12);
