@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <utility>
+#include <string>
 
 #include "model/colors.h"
 #include "render/literal.h"
@@ -15,11 +15,16 @@ constexpr int32_t patterncolor = rgb(255, 0, 0);
 
 // A small picture to draw one cube into, with room on every side.
 struct canvas {
-  canvas(int w, int h)
-      : width(w + h + 8), height(w + h + 8), pixels(static_cast<size_t>(width) * height) {}
-  // Where the cube's corner goes: its receding faces reach h + 1 up and w + h + 1 right of it.
+  canvas(double w, double h)
+      : cubew(static_cast<int>(std::ceil(w))),
+        cubeh(static_cast<int>(std::ceil(h))),
+        width(cubew + cubeh + 8),
+        height(cubew + cubeh + 8),
+        pixels(static_cast<size_t>(width) * height) {}
+  // Where the cube's corner pixel goes: once rounded, its receding faces reach up to h + 1 up and
+  // w + h + 2 right of it.
   int cornerx() const { return 3; }
-  int cornery(int h) const { return h + 4; }
+  int cornery() const { return cubeh + 4; }
   void clear() { std::fill(pixels.begin(), pixels.end(), pixelvalue(0)); }
   rastersurface surface() { return rastersurface({pixels.data(), width, height, width}, nullptr); }
   uint32_t at(int x, int y) const { return pixels[y * width + x]; }
@@ -33,20 +38,47 @@ struct canvas {
     return true;
   }
 
+  int cubew;
+  int cubeh;
   int width;
   int height;
   std::vector<uint32_t> pixels;
 };
 
+// Hands every operation on with each coordinate placed on its pixel, as the picture places it, and
+// then moved by whole pixels: what is drawn keeps its very pixels.
+class shifted : public surface {
+ public:
+  shifted(surface& to, int dx, int dy) : to_(to), dx_(dx), dy_(dy) {}
+
+  void clearsurface() override { to_.clearsurface(); }
+  void drawline(float x1, float y1, float x2, float y2, int32_t color) override {
+    to_.drawline(x(x1), y(y1), x(x2), y(y2), color);
+  }
+  void drawbox(float x1, float y1, float x2, float y2, int32_t color) override {
+    to_.drawbox(x(x1), y(y1), x(x2), y(y2), color);
+  }
+  void fillbox(float x1, float y1, float x2, float y2, int32_t color) override {
+    to_.fillbox(x(x1), y(y1), x(x2), y(y2), color);
+  }
+  int surfacewidth() const override { return to_.surfacewidth(); }
+  int surfaceheight() const override { return to_.surfaceheight(); }
+  void printtext(const std::string& text) override { to_.printtext(text); }
+
+ private:
+  float x(float v) const { return static_cast<float>(topixel(v) + dx_); }
+  float y(float v) const { return static_cast<float>(topixel(v) + dy_); }
+
+  surface& to_;
+  int dx_;
+  int dy_;
+};
+
 }  // namespace
 
-bool cubeshape::make(double w, double h) {
-  const bool whole = w == std::floor(w) && h == std::floor(h);
-  if (!whole || w < 0 || h < 0 || w > largest || h > largest) return false;
-  const int iw = static_cast<int>(w);
-  const int ih = static_cast<int>(h);
-  canvas c(iw, ih);
-  const point corner{static_cast<double>(c.cornerx()), static_cast<double>(c.cornery(ih))};
+bool cubeshape::make(point corner, double w, double h) {
+  if (!fits(w, h)) return false;
+  canvas c(w, h);
   // Each part is drawn alone and read back as runs of one colour.
   auto readback = [&](std::vector<run>& runs) {
     runs.clear();
@@ -56,7 +88,7 @@ bool cubeshape::make(double w, double h) {
         int end = x;
         while (end + 1 < c.width && c.at(end + 1, y) == value) ++end;
         if (value != pixelvalue(0)) {
-          runs.push_back({y - c.cornery(ih), x - c.cornerx(), end - c.cornerx(),
+          runs.push_back({y - c.cornery(), x - c.cornerx(), end - c.cornerx(),
                           value != pixelvalue(patterncolor)});
         }
         x = end + 1;
@@ -68,7 +100,9 @@ bool cubeshape::make(double w, double h) {
   auto draw = [&](auto&& parts, std::vector<run>& runs) {
     c.clear();
     rastersurface s = c.surface();
-    parts(s);
+    shifted onto(s, c.cornerx() - topixel(static_cast<float>(corner.x)),
+                 c.cornery() - topixel(static_cast<float>(corner.y)));
+    parts(onto);
     refused += s.refused();
     inside = inside && c.edgefree();
     readback(runs);
@@ -82,30 +116,20 @@ bool cubeshape::make(double w, double h) {
       },
       whole_);
   if (refused != 0 || !inside || whole_.empty()) return false;
-  left_ = right_ = whole_.front().x1;
-  top_ = bottom_ = whole_.front().dy;
+  box_ = {whole_.front().x1, whole_.front().x2, whole_.front().dy, whole_.front().dy};
   for (const run& r : whole_) {
-    left_ = std::min(left_, r.x1);
-    right_ = std::max(right_, r.x2);
-    top_ = std::min(top_, r.dy);
-    bottom_ = std::max(bottom_, r.dy);
+    box_ = {std::min(box_.left, r.x1), std::max(box_.right, r.x2), std::min(box_.top, r.dy),
+            std::max(box_.bottom, r.dy)};
   }
   return true;
-}
-
-std::vector<std::pair<int, int>> cubeshape::painted() const {
-  std::vector<std::pair<int, int>> pixels;
-  for (const run& r : whole_) {
-    for (int x = r.x1; x <= r.x2; ++x) pixels.emplace_back(x, r.dy);
-  }
-  return pixels;
 }
 
 void cubeshape::paint(const std::vector<run>& runs, rastersurface& s, int x, int y,
                       uint32_t color) const {
   const uint32_t edge = pixelvalue(palettecolor(1));
   const pixelrows p = s.pixels();
-  if (x + left_ < 0 || x + right_ >= p.width || y + top_ < 0 || y + bottom_ >= p.height) {
+  if (x + box_.left < 0 || x + box_.right >= p.width || y + box_.top < 0 ||
+      y + box_.bottom >= p.height) {
     for (const run& r : runs) s.run(y + r.dy, x + r.x1, x + r.x2, r.edge ? edge : color);
     return;
   }
@@ -127,4 +151,15 @@ void cubeshape::paintrest(rastersurface& s, int x, int y, uint32_t color) const 
 
 void cubeshape::paintwhole(rastersurface& s, int x, int y, uint32_t color) const {
   paint(whole_, s, x, y, color);
+}
+
+bool cubeshapes::make(const cubeplacing& places, double w, double h) {
+  ys_ = places.phasesy();
+  shapes_.resize(static_cast<size_t>(places.phasesx()) * ys_);
+  for (int x = 0; x < places.phasesx(); ++x) {
+    for (int y = 0; y < ys_; ++y) {
+      if (!shapes_[x * ys_ + y].make({places.samplex(x), places.sampley(y)}, w, h)) return false;
+    }
+  }
+  return true;
 }

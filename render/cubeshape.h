@@ -1,21 +1,24 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
+#include "render/cubeplacing.h"
+#include "render/projection.h"
 #include "render/raster.h"
 
-// The pixels of one cube when both cell sizes are whole numbers. Every corner of every cube then
-// lies on a whole or a half pixel, so all cubes are one set of pixels moved by whole pixels: the
-// cube is drawn once, by the scene's own operations, and copied run by run after that.
+// The pixels of one cube, drawn once by the scene's own operations and copied run by run to every
+// cube that shares its phases (see cubeplacing): all of those are the same pixels moved by whole
+// pixels.
 class cubeshape {
  public:
   // The largest cell size drawn this way; larger ones are drawn operation by operation.
   static constexpr int largest = 128;
+  static bool fits(double w, double h) { return w >= 0 && h >= 0 && w <= largest && h <= largest; }
 
-  // Draws the pattern for cell sizes w and h; false when one pattern cannot stand for every cube.
-  bool make(double w, double h);
+  // Draws the pattern of the cube whose front square's top-left corner lies at `corner`, for cell
+  // sizes w and h that fit; false when the picture would not write every pixel of it directly.
+  bool make(point corner, double w, double h);
 
   // The cube whose front square's top-left corner falls on pixel (x, y): its front face alone,
   // its receding faces and edges alone, or all of it.
@@ -23,24 +26,38 @@ class cubeshape {
   void paintrest(rastersurface& s, int x, int y, uint32_t color) const;
   void paintwhole(rastersurface& s, int x, int y, uint32_t color) const;
 
-  // Every pixel of the whole cube, from its corner pixel.
-  std::vector<std::pair<int, int>> painted() const;
-
- private:
+  // The whole cube as runs of pixels, and the box around them, from its corner pixel.
   struct run {
     int dy;
     int x1;
     int x2;
     bool edge;  // in the edge colour instead of the cube's
   };
+  struct bounds {
+    int left;
+    int right;
+    int top;
+    int bottom;
+  };
+  const std::vector<run>& runs() const { return whole_; }
+  bounds box() const { return box_; }
+
+ private:
   void paint(const std::vector<run>& runs, rastersurface& s, int x, int y, uint32_t color) const;
 
   std::vector<run> front_;
   std::vector<run> rest_;
   std::vector<run> whole_;
-  // The box around every pixel of the cube, from its corner.
-  int left_ = 0;
-  int right_ = 0;
-  int top_ = 0;
-  int bottom_ = 0;
+  bounds box_{};
+};
+
+// The patterns of every pair of phases of a view, an x phase by a y phase.
+class cubeshapes {
+ public:
+  bool make(const cubeplacing& places, double w, double h);
+  const cubeshape& at(int x, int y) const { return shapes_[x * ys_ + y]; }
+
+ private:
+  std::vector<cubeshape> shapes_;
+  int ys_ = 0;
 };

@@ -6,13 +6,11 @@
 
 namespace {
 
-// Coordinates this far out are handed on: nothing checks that every surface places them alike.
-constexpr int reach = 1 << 15;
-
 // The longest line one pixel off 45 degrees that is written here.
 constexpr int longestnearly = 128;
 
 bool withinreach(int a, int b, int c, int d) {
+  constexpr int reach = rastersurface::reach;
   return std::abs(a) <= reach && std::abs(b) <= reach && std::abs(c) <= reach &&
          std::abs(d) <= reach;
 }

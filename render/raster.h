@@ -18,6 +18,9 @@ constexpr uint32_t pixelvalue(int32_t packed) {
 // counted.
 class rastersurface : public surface {
  public:
+  // Pixels this far out are handed on: nothing checks that every surface places them alike.
+  static constexpr int reach = 1 << 15;
+
   rastersurface(pixelrows picture, surface* behind) : picture_(picture), behind_(behind) {}
 
   void clearsurface() override;

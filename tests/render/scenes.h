@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <random>
 #include <tuple>
 
+#include "model/colors.h"
 #include "model/gamestate.h"
 #include "model/piecebox.h"
 
@@ -26,41 +29,60 @@ inline void fallingt(gamestate& g, int32_t color) {
   g.piece.at(1, 1, 1) = g.piece.at(2, 1, 1) = g.piece.at(3, 1, 1) = g.piece.at(2, 2, 1) = color;
 }
 
-// A small random scene: well size, contents, a piece that may share cells with the well, view,
-// cell sizes (whole numbers or not) and nothing else.
-inline void randomscene(gamestate& g, std::mt19937& rng, bool wholesizes) {
+// A random scene of the kind the game can reach. The well is mostly small, now and then as large as
+// the game allows; the cells are whole numbers, halves (an odd depth typed into the panel), tenths
+// (typed) or anything at all (a settings file), the depth step now and then larger than the front
+// square, and rarely too large to copy cubes. Cubes in true colour or in the sixteen colours, the
+// edges' blue and the marker's white among them, packed in a block and sprinkled over the well;
+// a falling piece that may share cells with the well.
+inline void randomscene(gamestate& g, std::mt19937& rng) {
+  // One draw per statement: the order is fixed.
   auto pick = [&rng](int low, int high) { return std::uniform_int_distribution(low, high)(rng); };
   auto chance = [&rng](double p) { return std::bernoulli_distribution(p)(rng); };
-  g.wellwidth = pick(1, 8);
+  auto upto = [&](int most) { return pick(1, chance(0.2) ? most : std::min(most, 8)); };
+  g.wellwidth = upto(40);
   g.welldepth = g.wellwidth;
-  g.wellheight = pick(1, 10);
+  g.wellheight = upto(40);
   g.view = pick(1, 8);
-  if (wholesizes) {
-    g.squarewidth = pick(1, 20);
-    g.squareheight = pick(0, static_cast<int>(g.squarewidth));
-  } else {
-    // Up to 20 deep, so that some receding grid lines are too long to be written directly.
-    g.squarewidth = pick(8, 80) / 4.0;  // one draw per statement: the order is fixed
-    g.squarewidth += chance(0.5) ? 0.1 * pick(1, 9) : 0;
-    g.squareheight = pick(1, 80) / 4.0 + (chance(0.5) ? 0.1 * pick(1, 9) : 0);
-  }
+  auto size = [&](double most) {
+    const int steps = std::array{1, 2, 10, 0}[pick(0, 3)];
+    if (steps == 0) return std::uniform_real_distribution(1.0, most)(rng);
+    return pick(steps, static_cast<int>(most * steps)) / static_cast<double>(steps);
+  };
+  const bool huge = chance(0.03);
+  if (huge) g.wellwidth = g.welldepth = g.wellheight = 2;
+  g.squarewidth = size(huge ? 200 : 20);
+  g.squareheight = size(std::max(1.0, chance(0.2) ? 2 * g.squarewidth : g.squarewidth));
+
+  const bool sixteen = chance(0.3);
+  auto color = [&] { return sixteen ? palettecolor(pick(1, 15)) : pick(1, 0xFFFFFE); };
   const double density = pick(0, 10) / 10.0;
+  const int bx = pick(1, std::min(g.wellwidth, 8));
+  const int by = pick(1, std::min(g.wellheight, 8));
+  const int bz = pick(1, std::min(g.welldepth, 8));
+  const int x0 = pick(1, g.wellwidth - bx + 1);
+  const int y0 = pick(1, g.wellheight - by + 1);
+  const int z0 = pick(1, g.welldepth - bz + 1);
+  const double sprinkle =
+      pick(0, 30) / static_cast<double>(g.wellwidth * g.wellwidth * g.wellheight);
   for (int y = 1; y <= g.wellheight; ++y) {
     for (int z = 1; z <= g.welldepth; ++z) {
       for (int x = 1; x <= g.wellwidth; ++x) {
-        if (chance(density)) g.well.at(x, y, z) = pick(1, 0xFFFFFE);
+        const bool inblock =
+            x >= x0 && x < x0 + bx && y >= y0 && y < y0 + by && z >= z0 && z < z0 + bz;
+        if (chance(inblock ? density : sprinkle)) g.well.at(x, y, z) = color();
       }
     }
   }
-  g.piecesizex = pick(0, g.wellwidth - 1);
-  g.piecesizey = pick(1, g.wellheight);
-  g.piecesizez = pick(1, g.welldepth);
+  g.piecesizex = pick(0, std::min(g.wellwidth, 4) - 1);
+  g.piecesizey = pick(1, std::min(g.wellheight, 4));
+  g.piecesizez = pick(1, std::min(g.welldepth, 4));
   g.piecex = pick(1, g.wellwidth - g.piecesizex);
   g.piecey = pick(0, g.wellheight - g.piecesizey);
   g.piecez = pick(0, g.welldepth - g.piecesizez);
-  const int32_t color = pick(1, 0xFFFFFE);
+  const int32_t piececolor = color();
   forbox(g, [&](int x, int y, int z) {
-    if (chance(0.5)) g.piece.at(x, y, z) = color;
+    if (chance(0.5)) g.piece.at(x, y, z) = piececolor;
   });
 }
 
