@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "model/colors.h"
@@ -35,18 +34,23 @@ inline void makepiece(gamestate& g, uint64_t seed) {
   generatepiece(g);
 }
 
-// Takes the cubes of the piece box out of the grid in box order, failing when a cube lies
-// outside the box. The grid is empty afterwards.
-inline std::vector<cubeat> takecubes(gamestate& g) {
-  static const auto empty = std::make_unique<grid>();
+// The cubes of the piece box in box order, left in place.
+inline std::vector<cubeat> cubesof(const gamestate& g) {
   std::vector<cubeat> cubes;
   forbox(g, [&](int x, int y, int z) {
-    if (int32_t& c = g.piece.at(x, y, z); c != 0) cubes.push_back({x, y, z, std::exchange(c, 0)});
+    if (const int32_t c = g.piece.at(x, y, z); c != 0) cubes.push_back({x, y, z, c});
   });
-  if (g.piece.cell != empty->cell) {
-    ADD_FAILURE() << "a cube lies outside the piece box";
-    g.piece.clear();
-  }
+  return cubes;
+}
+
+// Takes the cubes of the piece box out of the grid, failing when a cube lies outside the box.
+inline std::vector<cubeat> takecubes(gamestate& g) {
+  static const auto empty = std::make_unique<grid>();
+  const std::vector<cubeat> cubes = cubesof(g);
+  for (const cubeat& c : cubes) g.piece.at(c.x, c.y, c.z) = 0;
+  if (g.piece.cell == empty->cell) return cubes;
+  ADD_FAILURE() << "a cube lies outside the piece box";
+  g.piece.clear();
   return cubes;
 }
 
