@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <random>
 
 #include "../harness.h"
 #include "loop/gravity.h"
-#include "loop/highscore.h"
 #include "loop/landing.h"
 #include "loop/title.h"
 #include "platform/keys.h"
@@ -56,14 +54,12 @@ TEST(Landing, FixesOnlyFilledCellsAndEndsTheGameOnlyForAPieceThatNeverFell) {
     headlesswindow w;
     std::tie(g->wellwidth, g->welldepth, g->wellheight, g->gametype, g->difficulty, g->score) =
         std::tuple(2, 2, 3, gametypes::hard, 1, -60);
-    g->piece.at(1, 1, 1) = 11;
-    g->piece.at(1, 2, 1) = 12;
-    g->piece.at(2, 2, 1) = 13;
+    std::tie(g->piece.at(1, 1, 1), g->piece.at(1, 2, 1), g->piece.at(2, 2, 1)) =
+        std::tuple(11, 12, 13);
     setbox(*g, 1, 2, 1, 1, piecey, 0);
-    g->well.at(2, piecey + 1, 1) = 99;
-    g->well.at(1, piecey + 2, 1) = 98;
-    g->well.at(1, piecey + 2, 2) = g->well.at(2, piecey + 2, 2) = 5;
-    g->landed = 1;
+    std::tie(g->well.at(2, piecey + 1, 1), g->well.at(1, piecey + 2, 1),
+             g->well.at(1, piecey + 2, 2), g->well.at(2, piecey + 2, 2), g->landed) =
+        std::tuple(99, 98, 5, 5, 1);
     landing(*g, w);
     const auto filled = std::ranges::count_if(g->well.cell, [](int32_t c) { return c != 0; });
     EXPECT_EQ(std::tuple(g->well.at(1, piecey + 2, 1), g->well.at(2, piecey + 2, 1), filled),
@@ -111,8 +107,7 @@ TEST(MainLoop, DrawsAndRetitlesOnlyWhatChanged) {
   EXPECT_EQ(h.w.titles,
             std::vector{caption + " / Game-Type: Regular / Difficulty: One / Total Points: 0"});
   EXPECT_EQ(h.w.takecalls().at(0).what, drawcall::clear);
-  h.g->paused = 1;
-  h.g->difficulty = 2;
+  std::tie(h.g->paused, h.g->difficulty) = std::tuple(1, 2);
   h.w.tick();
   h.w.key(keys::letter('Q'));
   EXPECT_TRUE(h.w.takecalls().empty());
@@ -120,15 +115,13 @@ TEST(MainLoop, DrawsAndRetitlesOnlyWhatChanged) {
   EXPECT_FALSE(h.w.takecalls().empty());
   h.g->score = 10;
   h.w.tick();
-  h.g->gameover = 1;
-  h.g->score = 20;
+  std::tie(h.g->gameover, h.g->score) = std::tuple(1, 20);
   h.w.tick();
   EXPECT_EQ(h.w.titles.back(),
             caption + " / Game-Type: Regular / Difficulty: Three / Total Points: 10");
   EXPECT_EQ(h.w.titles.size(), 2u);
-  h.g->paused = 0;
+  std::tie(h.g->paused, h.g->redraw) = std::tuple(0, 1);
   h.w.setvisible(control::Text7, true);
-  h.g->redraw = 1;
   h.w.key('R');
   EXPECT_TRUE(h.w.takecalls().empty());
   h.w.setvisible(control::Text7, false);
@@ -150,33 +143,11 @@ TEST(MainLoop, GravityLandsAPieceAndRestartDropsItUnfixed) {
   h.w.tick();
   EXPECT_EQ(std::tuple(h.g->well.at(5, 30, 6), h.g->score, h.g->landed), std::tuple(77, 10, 0));
   placecube(*h.g, 3, 29, 4);
-  h.g->piece.at(60, 60, 60) = 5;
-  h.g->landed = h.g->restart = h.g->shapeonly = 1;
+  std::tie(h.g->piece.at(60, 60, 60), h.g->landed, h.g->restart, h.g->shapeonly) =
+      std::tuple(5, 1, 1, 1);
   h.w.tick();
   EXPECT_EQ(std::tuple(h.g->well.at(3, 30, 5), h.g->score, h.g->restart, h.g->piece.at(60, 60, 60)),
             std::tuple(0, 10, 0, 0));
-}
-
-TEST(HighScoreCheck, OnlyTenBetterScoresOnTheSameSettingsKeepAGameOut) {
-  // Equal scores do not beat; another kind, difficulty or well size does not compete; the largest
-  // piece counts only in the all-sizes game. No points, no place, unless the table is unreadable.
-  const highscore game{"", 130, 0, 1, 10, 30, 20}, allsizes{"", 130, 1, 1, 10, 30, 20};
-  const std::tuple<highscore, highscore, size_t, bool> rows[] = {
-      {game, {"", 131, 0, 1, 10, 30, 20}, 9, true},
-      {game, {"", 131, 0, 1, 10, 30, 21}, 10, false},
-      {game, {"", 130, 0, 1, 10, 30, 20}, 10, true},
-      {game, {"", 131, -1, 1, 10, 30, 20}, 10, true},
-      {game, {"", 131, 0, 2, 10, 30, 20}, 10, true},
-      {game, {"", 131, 0, 1, 12, 30, 20}, 10, true},
-      {game, {"", 131, 0, 1, 10, 28, 20}, 10, true},
-      {allsizes, {"", 131, 1, 1, 10, 30, 21}, 10, true},
-      {allsizes, {"", 131, 1, 1, 10, 30, 20}, 10, false},
-      {{"", 0, 0, 1, 10, 30, 20}, {}, 0, false}};
-  for (const auto& [played, record, count, makes] : rows) {
-    EXPECT_EQ(makesthetable({std::vector(count, record), 0}, played), makes)
-        << record.score << count;
-  }
-  EXPECT_TRUE(makesthetable({{}, EACCES}, {"", -5, 0, 1, 10, 30, 20}));
 }
 
 }  // namespace
