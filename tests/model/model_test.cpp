@@ -280,15 +280,17 @@ TEST(PiecesProperty, EveryKindDifficultyAndWellSizeGivesATightSoundPlacedPiece) 
       ASSERT_EQ(std::tuple(highx.x, highy.y, highz.z),
                 std::tuple(g->piecesizex + 1, g->piecesizey, g->piecesizez));
       ASSERT_TRUE(gametype == 1 || std::tuple(lowx.x, lowy.y, lowz.z) == std::tuple(1, 1, 1));
-      const int layers = std::max(g->maxlayers, g->maxlayers == 1 ? 1 : 2);
-      ASSERT_TRUE((gametype != 0 && gametype != -7) ||
-                  (g->piecesizey == layers &&
-                   std::ranges::count(cubes, 1, &cubeat::y) * layers == std::ssize(cubes)));
       const int region = (width - 3) * (height - 3) * (width - 3);
       ASSERT_TRUE(gametype != 1 || (cubes.size() == size_t(std::clamp(g->maxsquares, 1, region)) &&
                                     highx.x <= width - 3 && highy.y <= height - 3));
       std::set<int32_t> colours;
       for (const cubeat& c : cubes) colours.insert(g->piece.at(c.x, c.y, c.z) = c.colour);
+      const int layers = std::max(g->maxlayers, g->maxlayers == 1 ? 1 : 2);
+      ASSERT_TRUE(
+          (gametype != 0 && gametype != -7) ||
+          (g->piecesizey == layers &&
+           std::ranges::count(cubes, 1, &cubeat::y) * layers == std::ssize(cubes) &&
+           std::ranges::all_of(cubes, [&](auto& c) { return g->piece.at(c.x, 1, c.z) != 0; })));
       drawn.insert(colours.begin(), colours.end());
       ASSERT_TRUE(*colours.begin() > 0 && *colours.rbegin() < 16777215);
       ASSERT_TRUE(blockcolormode == 1 || colours == std::set{g->blockcolor});
