@@ -240,15 +240,15 @@ TEST(SpawnPiece, DifficultyDecidesWhichTurnsOccur) {
 }
 
 TEST(PiecesProperty, EveryKindDifficultyAndWellSizeGivesATightSoundPlacedPiece) {
-  // Thousands of seeded pieces over random reliefs. As generated: cubes only inside the box, the
-  // box exactly as tight as the kind allows (from (1, 1, 1) to the farthest cube; an all-sizes
-  // piece may leave its first rows empty, has maxsquares cubes, at least one, and stays in its
-  // region); a hard piece fits the relief it was cast from, at most two layers tall as it climbs
-  // from the floor only; colours by the modes, every one of the sixteen colours' 2..10 drawn.
-  // A layered piece is maxlayers copies of its first layer (two when 0 or less).
-  // Spawned: on the top row inside the well and off the z = 1 wall, against every wall now and
-  // then; unturned at One, as tall at Two. Any turn then moves each cube as tabled, with the box,
-  // and the piece stays connected (hole-in-one may cut it apart). An index outside 0..100 traps.
+  // Thousands of seeded pieces over random reliefs, with overhangs. As generated: cubes only inside
+  // the box, the box exactly as tight as the kind allows (from (1, 1, 1) to the farthest cube; an
+  // all-sizes piece may leave its first rows empty, has maxsquares cubes, at least one, and stays
+  // in its region); a hard piece fits the relief it was cast from, at most two layers tall as it
+  // climbs from the floor only; colours by the modes, every one of the sixteen colours' 2..10
+  // drawn. A layered piece is maxlayers copies of its first layer (two when 0 or less). Spawned: on
+  // the top row inside the well and off the z = 1 wall, against every wall now and then; unturned
+  // at One, as tall at Two. Any turn then moves each cube as tabled, with the box, and the piece
+  // stays connected (hole-in-one may cut it apart). An index outside 0..100 traps.
   const std::pair<int, int> wells[] = {{6, 7},   {7, 6},   {9, 40}, {40, 13},
                                        {23, 31}, {40, 39}, {15, 8}, {38, 40}};
   std::set<int32_t> palette, drawn;
@@ -264,9 +264,9 @@ TEST(PiecesProperty, EveryKindDifficultyAndWellSizeGivesATightSoundPlacedPiece) 
     std::mt19937 relief(static_cast<unsigned>(width * 100 + height));
     for (int seed = 1; seed <= 16; ++seed) {
       for (int c = 0; c < width * width; ++c) {
-        const int cubes = static_cast<int>(relief() % 4);
+        const int cubes = static_cast<int>(relief() % 4), overhang = height - 2 + relief() % 3 * 9;
         for (int y = height - 3; y <= height; ++y)
-          g->well.at(1 + c % width, y, 1 + c / width) = height - y < cubes ? 6 : 0;
+          g->well.at(1 + c % width, y, 1 + c / width) = height - y < cubes || y == overhang ? 6 : 0;
       }
       const int blockcolormode = seed % 2, colormode = seed / 2 % 2;
       std::tie(g->maxlayers, g->maxsquares, g->blockcolormode, g->colormode) =
