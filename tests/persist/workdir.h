@@ -1,8 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,23 +21,9 @@ class workdir : public ::testing::Test {
     std::filesystem::current_path(home_);
     std::filesystem::remove_all(folder_);
   }
-
   std::filesystem::path home_ = std::filesystem::current_path();
   std::filesystem::path folder_;
 };
-
-// Runs `write` with files held to `bytes`, as a full disk would: a file-size limit binds even root.
-template <class Write>
-void withsizelimit(rlim_t bytes, Write write) {
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const rlimit small{bytes, saved.rlim_max};
-  const auto handler = signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  write();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, handler);
-}
 
 // Runs `body` in a child process as a player without root's powers (as nobody when the tests run
 // as root, as CI does), so that permissions bind; returns what `body` returned, 0 for success.
