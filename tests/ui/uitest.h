@@ -33,12 +33,10 @@ inline void expectmarks(const headlesswindow& w, const std::array<int, 4>& value
 }
 
 // The disabled menu items, and the panel controls on show.
-inline std::set<menuitem> disabled(const headlesswindow& w,
-                                   const std::vector<menudef>& menus = menubar()) {
+inline std::set<menuitem> disabled(const headlesswindow& w) {
   std::set<menuitem> off;
-  for (const menudef& m : menus) {
-    if (m.id != menuitem::none && !w.enabled(m.id)) off.insert(m.id);
-    off.merge(disabled(w, m.children));
+  for (int i = 1; i <= static_cast<int>(menuitem::chooselayers); ++i) {
+    if (!w.enabled(static_cast<menuitem>(i))) off.insert(static_cast<menuitem>(i));
   }
   return off;
 }
