@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 // Runs each test in a fresh empty folder: the game keeps its settings and record files in the
@@ -24,6 +26,13 @@ class workdir : public ::testing::Test {
   std::filesystem::path home_ = std::filesystem::current_path();
   std::filesystem::path folder_;
 };
+
+// The whole content of a file, empty when there is none.
+inline std::string readtext(const std::filesystem::path& file) {
+  std::ostringstream text;
+  text << std::ifstream(file, std::ios::binary).rdbuf();
+  return text.str();
+}
 
 // Runs `body` in a child process as a player without root's powers (as nobody when the tests run
 // as root, as CI does), so that permissions bind; returns what `body` returned, 0 for success.

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <fstream>
 #include <set>
 #include <span>
 #include <string>
@@ -18,15 +16,13 @@
 #include "persist/settings.h"
 #include "platform/keys.h"
 
-// The four play-option groups, as the menus show them.
-inline const std::array<std::span<const checkmark>, 4> markgroups{difficultymarks, gametypemarks,
-                                                                  colormodemarks, blockcolormarks};
-
 // Each group marks exactly the item of its value: difficulty, kind of game, colour mode, block
 // colour.
 inline void expectmarks(const headlesswindow& w, const std::array<int, 4>& values) {
-  for (size_t i = 0; i < markgroups.size(); ++i) {
-    for (const checkmark& mark : markgroups[i]) {
+  const std::span<const checkmark> groups[] = {difficultymarks, gametypemarks, colormodemarks,
+                                               blockcolormarks};
+  for (size_t i = 0; i < values.size(); ++i) {
+    for (const checkmark& mark : groups[i]) {
       EXPECT_EQ(w.checked(mark.item), mark.value == values[i]) << static_cast<int>(mark.item);
     }
   }
@@ -46,12 +42,6 @@ inline std::set<control> shown(const headlesswindow& w) {
     if (w.visible(def.id)) on.insert(def.id);
   }
   return on;
-}
-
-// The fields New Game reads besides the cell size: well width and height, shape cap, layers.
-inline std::vector<std::string> newgamefields(const headlesswindow& w) {
-  return {w.text(control::Text1), w.text(control::Text2), w.text(control::Text5),
-          w.text(control::Text6)};
 }
 
 // What no file and no typed text may break: settings the loader would take as they are (within
