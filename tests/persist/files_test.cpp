@@ -10,9 +10,7 @@
 
 namespace {
 
-using SettingsFile = workdir;
-using HighScoreFile = workdir;
-using SavedGame = workdir;
+using PlayerFiles = workdir;
 using enum menuitem;
 namespace fs = std::filesystem;
 
@@ -37,7 +35,7 @@ std::string loadandsave() {
   return readtext(settingsfile);
 }
 
-TEST_F(SettingsFile, WhatIsSavedLoadsBackAsTheSameSettings) {
+TEST_F(PlayerFiles, SavedSettingsLoadBackAsTheSameSettings) {
   // The exact bytes are the format every later start depends on. Depth follows width whatever the
   // fifth field says; a depth step of 2.5 shows as 5. Missing fields read 0: a height of 0 falls
   // back, a uniform block colour is a real choice. A kind of game outside the menus is played
@@ -76,7 +74,7 @@ TEST_F(SettingsFile, WhatIsSavedLoadsBackAsTheSameSettings) {
   }
 }
 
-TEST_F(SettingsFile, SaveWritesTheSettingsInUseWhereAndAsThePlayerKeepsTheFile) {
+TEST_F(PlayerFiles, SaveSettingsWritesThoseInUseWhereAndAsThePlayerKeepsTheFile) {
   // After game over the kind played, not the game-over code. Restore resets the marks for the
   // next game; only the colour modes change at once. Settings kept elsewhere through a
   // link, made private, or in a folder the player cannot write but holding a file the player
@@ -118,15 +116,10 @@ TEST_F(SettingsFile, SaveWritesTheSettingsInUseWhereAndAsThePlayerKeepsTheFile) 
   }
 }
 
-TEST_F(HighScoreFile, RecordsAreFoundAmongJunkAndAppendedOnALineOfTheirOwn) {
+TEST_F(PlayerFiles, HighScoreRecordsAreFoundAmongJunkAndAppendedOnALineOfTheirOwn) {
   // Records are found among junk and lines that are no record, in file order, blanks around a
   // field allowed; a huge file is read up to a bound. A record cut short by a failed write must
   // not swallow the next one. Names read back byte for byte.
-  const auto names = [] {
-    std::string all;
-    for (const highscore& record : readhighscores().records) all += record.name + "|";
-    return all;
-  };
   std::string junk;
   for (int i = 0; i < 2048; ++i) junk += static_cast<char>(i * 37);
   ASSERT_EQ(appendhighscore({"A", 1}), 0);
@@ -138,10 +131,12 @@ TEST_F(HighScoreFile, RecordsAreFoundAmongJunkAndAppendedOnALineOfTheirOwn) {
              "\"D\",\"4\",\"0";
   ASSERT_EQ(appendhighscore({"\"E\", Ä", 5}), 0);
   ASSERT_EQ(appendhighscore({"", 6}), 0);
-  EXPECT_EQ(readhighscores().records[1], (highscore{"B", -10, 0, 1, 6, 6, 4}));
+  EXPECT_EQ(readhighscores().records.at(1), (highscore{"B", -10, 0, 1, 6, 6, 4}));
   ASSERT_EQ(appendhighscore({"F", 7}), 0);
   std::ofstream(highscorefile, std::ios::app) << std::string(50'000'000, '9');
-  EXPECT_EQ(names(), "A|B|\"E\", Ä||F|");
+  std::string names;
+  for (const highscore& record : readhighscores().records) names += record.name + "|";
+  EXPECT_EQ(names, "A|B|\"E\", Ä||F|");
 }
 
 // Gravity, drops, moves, piece turns and a view turn, the same for the same seed.
@@ -156,7 +151,7 @@ void play(harness& h, uint32_t seed, int events) {
   }
 }
 
-TEST_F(SavedGame, AGameClosedAndResumedPlaysOnAsIfItHadNeverStopped) {
+TEST_F(PlayerFiles, AGameClosedAndResumedPlaysOnAsIfItHadNeverStopped) {
   // Every kind of game, with the random source's state: the pieces still to come are the same.
   // Fields typed and a difficulty checked for the next New Game wait there as before.
   for (const menuitem kind : {regular, hard, allsizes, classic, holeinone}) {
@@ -188,7 +183,7 @@ std::string withline(std::string text, const std::string& line) {
   return text.replace(at, text.find('\n', at) - at, line);
 }
 
-TEST_F(SavedGame, NoValueTheGameCannotHaveIsReadAndAFileThatHoldsOneIsPutAside) {
+TEST_F(PlayerFiles, NoSavedGameValueTheGameCannotHaveIsReadAndAFileThatHoldsOneIsPutAside) {
   // A cut file, a cube outside the well or its box, a box outside the well, settings the loader
   // would change, codes and colours no game makes: any of them could take an index outside the
   // grids, or leave a generator drawing nothing but zeros. Never trusted, never deleted, never

@@ -66,7 +66,7 @@ void endwith(harness& h, int64_t score) {
   ASSERT_EQ(h.g->gameover, 1);
 }
 
-TEST_F(GameCommands, AScoreAmongTheTenBestOnItsSettingsAsksForANameAndJoinsTheTable) {
+TEST_F(GameCommands, AScoreAmongTheTenBestOnItsSettingsAsksForANameAndJoinsTheTableOnce) {
   // Nine better scores leave a place, ten do not; a record on other settings neither competes nor
   // is listed; equal scores are listed in the order they were made, ten at most. Also when the
   // pause key let the game run on under an open option panel: that panel is put away unapplied
@@ -104,20 +104,18 @@ TEST_F(GameCommands, AScoreAmongTheTenBestOnItsSettingsAsksForANameAndJoinsTheTa
   h.w.click(newgame);
   endwith(h, 25);
   EXPECT_FALSE(h.w.visible(Text7));
-}
 
-TEST_F(GameCommands, QuitOrClosingDuringTheNamePanelKeepsTheScoreOnce) {
-  // Under the name typed so far, else the account's user name; a Quit that goes on to close the
-  // window writes no second record.
+  // Closing during the name panel keeps the score once, under the name typed so far, else the
+  // account's user name; a Quit that goes on to close the window writes no second record.
   setenv("USER", "ann", 1);
   for (const auto& [typed, byquit, name] : {std::tuple("Bo", false, "Bo"), {" ", true, "ann"}}) {
     std::filesystem::remove(highscorefile);
-    harness h;
-    h.start();
-    endwith(h, 130);
-    h.w.type(Text7, typed);
-    if (byquit) h.w.click(quit);
-    h.kubrix.Form_Unload();
+    harness closing;
+    closing.start();
+    endwith(closing, 130);
+    closing.w.type(Text7, typed);
+    if (byquit) closing.w.click(quit);
+    closing.kubrix.Form_Unload();
     EXPECT_EQ(readhighscores().records, (std::vector<highscore>{{name, 130, 0, 0, 10, 30, 20}}));
   }
 }
