@@ -20,14 +20,14 @@ int within(double number, double low, double high) {
 }
 
 TEST_F(FitLoops, DoneAndNewGameApplyTheFieldsAsTheStepsWrittenPlainlyDo) {
-  // The areas of the player's reports, odd ones among them, and one where the picture fits as
-  // typed; typed cells up to a billion, the front square above, near and below the depth step;
-  // wells square, tall and wide, typed too small, too large, odd and fractional, with piece
-  // limits beyond their caps. Skipping passes of the fit must never change the result. The
-  // reference itself ends as the worked examples do, and at well 6 and cell 6 by 3 where nothing
-  // fits. A well the fit narrows takes the piece limits down with it, loses the cubes outside it,
-  // keeps those inside and keeps the piece inside; one it keeps (99999 by 9 in a 301 x 301 area
-  // ends at 6 by 4) keeps every landed cube of the running 40-cube game.
+  // The areas of the player's reports, odd ones among them, one where the picture fits as typed
+  // and one too small for even the smallest well; typed cells up to a billion, the front square
+  // above, near and below the depth step; wells square, tall and wide, typed too small, too large,
+  // odd and fractional, with piece limits beyond their caps. Skipping passes of the fit must never
+  // change the result. The reference itself ends as the worked examples do, and at well 6 and cell
+  // 6 by 3 where nothing fits. A well the fit narrows takes the piece limits down with it, loses
+  // the cubes outside it, keeps those inside and keeps the piece inside; one it keeps (99999 by 9
+  // in a 301 x 301 area ends at 6 by 4) keeps every landed cube of the running 40-cube game.
   EXPECT_EQ(fitbyhand(14, 5, 40, 40, 500, 554), fitted(6, 5, 40, 40));
   EXPECT_EQ(fitbyhand(14, 5, 40, 40, 300, 300), fitted(6, 4, 40, 40));
   EXPECT_EQ(fitbyhand(6, 3, 20, 20, 200, 200), fitted(6, 3, 16, 16));
@@ -38,7 +38,7 @@ TEST_F(FitLoops, DoneAndNewGameApplyTheFieldsAsTheStepsWrittenPlainlyDo) {
       {"3", "6", "500", "-99999999999999999"},
   };
   for (const auto& [areawidth, areaheight] :
-       {std::pair(501, 554), {301, 301}, {201, 201}, {151, 554}, {1001, 1001}}) {
+       {std::pair(501, 554), {301, 301}, {201, 201}, {151, 554}, {1001, 1001}, {61, 61}}) {
     harness h(12345, areawidth, areaheight);
     h.w.recording = false;
     h.start();
