@@ -208,6 +208,8 @@ TEST_F(PlayerFiles, NoSavedGameValueTheGameCannotHaveIsReadAndAFileThatHoldsOneI
         "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0"}) {
     EXPECT_FALSE(readsavedgame(withline(real, line))) << line;
   }
+  const size_t last = real.find("\nblockcolormode") + 1;  // a setting's line lost
+  EXPECT_FALSE(readsavedgame(std::string(real).erase(last, real.find('\n', last) + 1 - last)));
   const std::string garbage(100'000'000, '\xb7');
   for (const std::string& text : {real.substr(0, real.size() / 2),
                                   withline(real, "well 11 30 2 99"), withline(real, "wellwidth 42"),
