@@ -1,13 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 // Runs each test in a fresh empty folder: the game keeps its settings and record files in the
@@ -23,22 +23,15 @@ class workdir : public ::testing::Test {
     std::filesystem::current_path(home_);
     std::filesystem::remove_all(folder_);
   }
-
   std::filesystem::path home_ = std::filesystem::current_path();
   std::filesystem::path folder_;
 };
 
-// Runs `write` with files held to `bytes`, as a full disk would: a file-size limit binds even root.
-template <class Write>
-void withsizelimit(rlim_t bytes, Write write) {
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  const rlimit small{bytes, saved.rlim_max};
-  const auto handler = signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
-  write();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, handler);
+// The whole content of a file, empty when there is none.
+inline std::string readtext(const std::filesystem::path& file) {
+  std::ostringstream text;
+  text << std::ifstream(file, std::ios::binary).rdbuf();
+  return text.str();
 }
 
 // Runs `body` in a child process as a player without root's powers (as nobody when the tests run

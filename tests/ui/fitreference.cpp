@@ -3,16 +3,13 @@
 #include <algorithm>
 
 fitted fitbyhand(double w, double h, int width, int height, int areawidth, int areaheight) {
-  const double roomx = areawidth - 50;
-  const double roomy = areaheight - 50;
+  const double roomx = areawidth - 50, roomy = areaheight - 50;
   while (w * width + h * width >= roomx || w * width + h * height >= roomx ||
          w * height + h * width >= roomy || w * width + h * height >= roomy) {
-    if (w > 6 || h > 3) {
-      if (w >= h) {
-        w -= 2;
-      } else {
-        h -= 1;
-      }
+    if ((w > 6 || h > 3) && w >= h) {
+      w -= 2;
+    } else if (w > 6 || h > 3) {
+      h -= 1;
     }
     if (w <= 6 && h <= 3) {
       int& side = width >= height ? width : height;
