@@ -3,28 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "persist/highscores.h"
 #include "persist/settings.h"
 #include "tests/persist/workdir.h"
 
 namespace {
 
-TEST(UserFiles, UnderAnAbsoluteXdgDataHomeElseUnderHome) {
+using UserFiles = workdir;
+
+TEST_F(UserFiles, UnderXdgDataHomeElseHomeInAFolderMadeWhenMissing) {
   // The XDG rules: XDG_DATA_HOME when absolute; unset, empty or relative means ~/.local/share.
+  // The game opens its files by their plain names, so entering the folder is what puts them there.
   EXPECT_EQ(readcommandline({"kubrix3d", "--user-files"}, "/data", "/home/ann").folder,
             "/data/kubrix3d");
   for (const char* unset : {static_cast<const char*>(nullptr), "", "data"}) {
     EXPECT_EQ(userfolder(unset, "/home/ann"), "/home/ann/.local/share/kubrix3d");
   }
   EXPECT_EQ(readcommandline({"kubrix3d", "--user-files"}, nullptr, nullptr).exitcode, usageerror);
-}
-
-using FilesFolder = workdir;
-
-TEST_F(FilesFolder, MadeWhenMissingAndBothFilesLandThere) {
-  // The game opens its files by their plain names, so entering the folder is what puts them there.
   ASSERT_EQ(enterfolder("made/here"), std::nullopt);
   ASSERT_EQ(savesettings(*std::make_unique<gamestate>()), 0);
   ASSERT_EQ(appendhighscore(highscore{"Ann", 130}), 0);
