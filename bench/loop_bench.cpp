@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main loop's cost: what the game takes from the machine while it waits, and the heaviest
 // landing there is.
 #include <benchmark/benchmark.h>

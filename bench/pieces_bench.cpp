@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generation plus spawn of one piece, for each kind of game, in a 40 x 40 x 40 well (the largest
 // New Game allows). Prints the mean per piece and, as "worst_us", the slowest piece of the run;
 // the target is under 1 ms each. Build with -DCMAKE_BUILD_TYPE=Release for the figures.

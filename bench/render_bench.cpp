@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full redraw (clear, grid, cubes) on a 1000 x 1000 picture, in the cases the game must draw
 // quickly, side view (1) and top view (5). Each run reports the median of its repetitions and
 // "differing_pixels", the pixels that differ from the reference drawn operation by operation with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "persist/checkmarks.h"
 
 void checkvalue(window& w, std::span<const checkmark> group, int value) {

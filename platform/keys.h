@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Virtual key codes as the game receives them: letters are their upper-case code whatever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "render/cells.h"
 
 int landingdepth(const gamestate& g, int x, int y, int z) {

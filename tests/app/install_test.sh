@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the built game into a fresh prefix and checks that a desktop, a software centre and man
 # would find it: the binary where Debian keeps games, a valid desktop entry that starts it with the
 # per-user files, its icons, valid AppStream metadata and a manual page without warnings.
