@@ -16,16 +16,14 @@ TEST_F(UserFiles, UnderXdgDataHomeElseHomeInAFolderMadeWhenMissing) {
   // The game opens its files by their plain names, so entering the folder is what puts them there.
   EXPECT_EQ(readcommandline({"kubrix3d", "--user-files"}, "/data", "/home/ann").folder,
             "/data/kubrix3d");
-  for (const char* unset : {static_cast<const char*>(nullptr), "", "data"}) {
+  for (const char* unset : {static_cast<const char*>(nullptr), "", "data"})
     EXPECT_EQ(userfolder(unset, "/home/ann"), "/home/ann/.local/share/kubrix3d");
-  }
   EXPECT_EQ(readcommandline({"kubrix3d", "--user-files"}, nullptr, nullptr).exitcode, usageerror);
   ASSERT_EQ(enterfolder("made/here"), std::nullopt);
   ASSERT_EQ(savesettings(*std::make_unique<gamestate>()), 0);
   ASSERT_EQ(appendhighscore(highscore{"Ann", 130}), 0);
-  for (const char* name : {settingsfile, highscorefile}) {
+  for (const char* name : {settingsfile, highscorefile})
     EXPECT_TRUE(std::filesystem::exists(folder_ / "made/here" / name)) << name;
-  }
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ void fallingcube(gamestate& g, int x, int y, int z, int32_t color) {
 std::vector<drawcall> cubecalls(const gamestate& g) {
   headlesswindow w;
   drawscene(g, w);
-  const size_t grid = sideview(g.view) ? 4 * 10 + 2 * 30 + 6 : 4 * 10 + 2 * 30 + 5;
-  EXPECT_GE(w.calls.size(), 1 + grid);
-  return {w.calls.begin() + static_cast<std::ptrdiff_t>(1 + grid), w.calls.end()};
+  // The clear, then 4 x 10 + 2 x 30 + 6 grid lines in a side view and one fewer in a top view.
+  const auto skip = std::min<std::ptrdiff_t>(std::ssize(w.calls), sideview(g.view) ? 107 : 106);
+  return {w.calls.begin() + skip, w.calls.end()};
 }
 
 drawcall line(float x1, float y1, float x2, float y2, int32_t color) {
@@ -75,47 +75,41 @@ TEST(DrawScene, GridLinesComeInTheirGroupsAndColours) {
   // An empty well shows only its grid: six groups of lines, each of one colour (red, magenta,
   // cyan) and one direction (across, upright, slanted), in order; 4 x 10 + 2 x 30 + 6 lines in a
   // side view and one fewer in a top view.
-  const auto colour = [](int32_t c) {
-    for (const auto& [n, name] : {std::pair{12, 'R'}, {13, 'M'}, {11, 'C'}})
-      if (c == palettecolor(n)) return name;
-    return '?';
-  };
+  const std::map<int32_t, char> colour{
+      {palettecolor(12), 'R'}, {palettecolor(13), 'M'}, {palettecolor(11), 'C'}};
   for (int view = 1; view <= 8; ++view) {
     auto g = std::make_unique<gamestate>();
     g->view = view;
     headlesswindow w;
     drawscene(*g, w);
     ASSERT_EQ(w.calls.front().what, drawcall::clear);
-    std::string groups;
-    std::vector<int> lines;
+    std::vector<std::pair<std::string, int>> groups;  // colour and direction, number of lines
     for (auto c = w.calls.begin() + 1; c != w.calls.end(); ++c) {
       ASSERT_EQ(c->what, drawcall::line);
       const char way = c->y1 == c->y2 ? '-' : c->x1 == c->x2 ? '|' : '/';
-      const std::string kind = {colour(c->color), way};
-      if (!groups.ends_with(kind)) lines.push_back(0);
-      if (!groups.ends_with(kind)) groups += kind;
-      ++lines.back();
+      const std::string kind = {colour.at(c->color), way};
+      if (groups.empty() || groups.back().first != kind) groups.emplace_back(kind, 0);
+      ++groups.back().second;
     }
-    const bool side = sideview(view);
-    EXPECT_EQ(groups, side ? "R/R-M|M/C|C-" : "M/M-R|R-C|C/") << "view " << view;
-    const std::vector<int> counts =
-        side ? std::vector{11, 11, 11, 31, 11, 31} : std::vector{11, 30, 11, 11, 31, 11};
-    EXPECT_EQ(lines, counts) << "view " << view;
+    std::string seen;
+    for (const auto& [kind, lines] : groups) seen += kind + std::to_string(lines) + " ";
+    EXPECT_EQ(seen,
+              sideview(view) ? "R/11 R-11 M|11 M/31 C|11 C-31 " : "M/11 M-30 R|11 R-11 C|31 C/11 ")
+        << "view " << view;
   }
 }
 
 TEST(LandingDepth, StopsOnTheFirstLandedCubeAndIgnoresThePiece) {
   // The marker shows where the cube would come to rest: on the first landed cube below it, on the
   // floor otherwise. The piece is two cubes tall: the one under the marked cube is no obstacle.
-  struct example {
-    int y, landedy, depth;  // the falling cube's row, a landed cube below it or 0, the depth
-  };
-  for (const example& e : {example{1, 0, 30}, {29, 30, 1}, {10, 20, 10}, {30, 0, 1}, {5, 30, 25}}) {
+  // The falling cube's row, a landed cube below it or 0, and the depth.
+  for (const auto& [y, landedy, depth] :
+       {std::tuple(1, 0, 30), {29, 30, 1}, {10, 20, 10}, {30, 0, 1}, {5, 30, 25}}) {
     auto g = std::make_unique<gamestate>();
-    fallingcube(*g, 4, e.y, 6, cubecolor);
+    fallingcube(*g, 4, y, 6, cubecolor);
     g->piece.at(1, 2, 1) = cubecolor;
-    if (e.landedy != 0) g->well.at(4, e.landedy, 6) = othercolor;
-    EXPECT_EQ(landingdepth(*g, 4, e.y, 6), e.depth) << "row " << e.y;
+    if (landedy != 0) g->well.at(4, landedy, 6) = othercolor;
+    EXPECT_EQ(landingdepth(*g, 4, y, 6), depth) << "row " << y;
   }
 }
 

@@ -10,6 +10,17 @@ using GameCommands = workdir;
 using enum control;
 using enum menuitem;
 
+// The panel controls on show, the disabled menu items, and whether play is paused.
+auto panel(const harness& h) {
+  std::set<control> on;
+  std::set<menuitem> off;
+  for (const controldef& def : panelcontrols())
+    if (h.w.visible(def.id)) on.insert(def.id);
+  for (int i = 1; i <= static_cast<int>(chooselayers); ++i)
+    if (!h.w.enabled(static_cast<menuitem>(i))) off.insert(static_cast<menuitem>(i));
+  return std::tuple(on, off, h.g->paused);
+}
+
 TEST_F(GameCommands, EachPanelShowsItsControlsAndLocksExactlyTheListedItems) {
   // Done resumes even a game paused before; after game over "New Shape" stays locked. Each
   // panel's controls are listed first text field first, Done last.
@@ -19,8 +30,8 @@ TEST_F(GameCommands, EachPanelShowsItsControlsAndLocksExactlyTheListedItems) {
       {chooseshape, {Text5, Label7, Label8, Command3}},
       {chooselayers, {Text6, Label9, Label10, Command4}},
   };
-  const std::set<menuitem> locked{savesettings, restoresettings, choosesize, choosegrid,
-                                  chooseshape,  chooselayers,    newshape,   newgame};
+  const std::set<menuitem> none, locked{savesettings, restoresettings, choosesize, choosegrid,
+                                        chooseshape,  chooselayers,    newshape,   newgame};
   for (bool over : {false, true}) {
     harness h;
     h.start();
@@ -28,12 +39,10 @@ TEST_F(GameCommands, EachPanelShowsItsControlsAndLocksExactlyTheListedItems) {
     for (const auto& [opener, controls] : panels) {
       h.w.key(keys::letter('P'));
       h.w.click(opener);
-      EXPECT_EQ(std::tuple(shown(h.w), disabled(h.w), h.w.focused, h.g->paused),
-                std::tuple(std::set(controls.begin(), controls.end()), locked, controls[0], 1));
+      EXPECT_EQ(panel(h), std::tuple(std::set(controls.begin(), controls.end()), locked, 1));
+      EXPECT_EQ(h.w.focused, controls[0]);
       h.w.press(controls.back());
-      EXPECT_EQ(
-          std::tuple(shown(h.w), disabled(h.w), h.g->paused),
-          std::tuple(std::set<control>{}, over ? std::set{newshape} : std::set<menuitem>{}, 0));
+      EXPECT_EQ(panel(h), std::tuple(std::set<control>{}, over ? std::set{newshape} : none, 0));
     }
   }
 }
@@ -77,9 +86,8 @@ TEST_F(GameCommands, AScoreAmongTheTenBestOnItsSettingsAsksForANameAndJoinsTheTa
       {"H", 50}, {"A", 300}, {"B", 120}, {"X", 999}, {"C", 120}, {"L", 10}, {"D", 90},
       {"E", 80}, {"F", 70},  {"G", 60},  {"I", 40},  {"J", 30},  {"K", 20}};
   std::string table;
-  for (const auto& [name, score] : made) {
+  for (const auto& [name, score] : made)
     table += highscoreline({name, score, 0, 0, 10, name == "X" ? 28 : 30, 20});
-  }
   std::ofstream(highscorefile, std::ios::binary) << table;
   harness h;
   h.start();
@@ -87,17 +95,16 @@ TEST_F(GameCommands, AScoreAmongTheTenBestOnItsSettingsAsksForANameAndJoinsTheTa
   h.w.type(Text3, "40");
   h.w.key(keys::letter('P'));
   endwith(h, 35);
-  EXPECT_EQ(
-      std::tuple(shown(h.w), disabled(h.w), h.g->squarewidth, h.g->paused, h.w.focused),
-      std::tuple(std::set{Label11, Label12, Label13, Text7, Command5},
-                 std::set{choosesize, choosegrid, chooseshape, chooselayers, newgame, newshape},
-                 14.0, 1, Text7));
+  EXPECT_EQ(panel(h),
+            std::tuple(
+                std::set{Label11, Label12, Label13, Text7, Command5},
+                std::set{choosesize, choosegrid, chooseshape, chooselayers, newgame, newshape}, 1));
+  EXPECT_EQ(std::pair(h.g->squarewidth, h.w.focused), std::pair(14.0, Text7));
   h.w.type(Text7, "  Ann \"the Fox\", Ä");
   h.w.press(Command5);
   EXPECT_EQ(readtext(highscorefile),
             table + "\"  Ann \"\"the Fox\"\", Ä\",\"35\",\"0\",\"0\",\"10\",\"30\",\"20\"\r\n");
-  EXPECT_EQ(std::tuple(shown(h.w), disabled(h.w), h.g->paused),
-            std::tuple(std::set<control>{}, std::set{newshape}, 0));
+  EXPECT_EQ(panel(h), std::tuple(std::set<control>{}, std::set{newshape}, 0));
   h.w.click(highscores);
   EXPECT_EQ(h.w.informations.back(),
             "High scores on the current settings:\n\n1. A: 300\n2. B: 120\n3. C: 120\n4. D: 90\n"

@@ -45,55 +45,48 @@ TEST_F(FitLoops, DoneAndNewGameApplyTheFieldsAsTheStepsWrittenPlainlyDo) {
     h.start();
     gamestate& g = *h.g;
     std::vector<std::pair<std::string, std::string>> cells;
-    for (const char* front : {"letters", "7", "13.5", "1000"}) {
+    for (const char* front : {"letters", "7", "13.5", "1000"})
       for (const char* depth : {"1", "9", "1998"}) cells.emplace_back(front, depth);
-    }
     // Half a billion and ten million passes of the reference: in one area each.
     if (areawidth == 501) cells.emplace_back("1000000000", "10");
     if (areawidth == 301) cells.emplace_back("14", "20000000");
-    for (const auto& [front, depth] : cells) {
-      for (const auto& typed : wells) {
+    for (const auto& [front, depth] : cells)
+      for (const auto& typed : wells)
         for (bool done : {true, false}) {
-          // Done keeps the running 40-cube well; the slow cells take one well only.
+          // Done keeps the running well, so it takes the 40-cube one only; so do the slow cells.
           if ((done || readnumber(front) + readnumber(depth) > 1e6) && &typed != wells) continue;
-          const int width = within(evened(readnumber(typed[0])), 6, 40);
-          const int height = within(evened(readnumber(typed[1])), 6, 40);
-          int squares = g.maxsquares, layers = g.maxlayers;  // Done keeps them
-          for (int i = 0; i < 4; ++i) h.w.type(std::array{Text1, Text2, Text5, Text6}[i], typed[i]);
-          if (done) {
-            std::tie(g.wellwidth, g.welldepth, g.wellheight) = std::tuple(40, 40, 40);
-            for (int x = 1; x <= 40; ++x) g.well.at(x, 6, 41 - x) = 2;  // landed cubes
-            h.w.click(menuitem::choosegrid);
-          } else {
-            squares = within(readnumber(typed[2]), 4, (width - 3) * (height - 3) * (width - 3) / 2);
-            layers = std::min(within(readnumber(typed[3]), 1, height / 2), width);
-          }
-          h.w.type(Text3, front);
-          h.w.type(Text4, depth);
+          // The piece limits as typed, or as they were when Done keeps them.
+          const double squares = done ? g.maxsquares : readnumber(typed[2]),
+                       layers = done ? g.maxlayers : readnumber(typed[3]);
+          std::tie(g.wellwidth, g.welldepth, g.wellheight) = std::tuple(40, 40, 40);
+          for (int x = 1; x <= 40; ++x) g.well.at(x, 6, 41 - x) = 2;  // landed cubes
+          if (done) h.w.click(menuitem::choosegrid);
+          // Text1 to Text6: the well, the cell, the piece limits.
+          const std::string fields[] = {typed[0], typed[1], front, depth, typed[2], typed[3]};
+          for (int i = 0; i < 6; ++i) h.w.type(control{static_cast<int>(Text1) + i}, fields[i]);
           done ? h.w.press(Command2) : h.w.click(menuitem::newgame);
-          const double floor = done ? 6 : -1e300;
+          // Done raises a typed cell below 6 to 6 before the fit, New Game only at the fit's end.
           const auto [square, step, fitwidth, fitheight] =
-              fitbyhand(evened(std::max(readnumber(front), floor)),
-                        std::trunc(evened(std::max(readnumber(depth), floor)) / 2), width, height,
-                        areawidth, areaheight);
-          if (fitwidth != width || fitheight != height) {
-            squares = std::min(squares, (fitwidth - 3) * (fitheight - 3) * (fitwidth - 3) / 2);
-            layers = std::min({layers, fitheight / 2, fitwidth});
-          }
-          EXPECT_EQ(std::tuple(g.squarewidth, g.squareheight, g.wellwidth, g.wellheight,
-                               g.maxsquares, g.maxlayers),
-                    std::tuple(square, step, fitwidth, fitheight, squares, layers))
+              fitbyhand(evened(std::max(readnumber(front), done ? 6 : -1e300)),
+                        std::trunc(evened(std::max(readnumber(depth), done ? 6 : -1e300)) / 2),
+                        within(evened(readnumber(typed[0])), 6, 40),
+                        within(evened(readnumber(typed[1])), 6, 40), areawidth, areaheight);
+          // Each limit held within the fitted well: "20 layers" become 15 in a well 30 high, then
+          // 10 in one 10 wide.
+          EXPECT_EQ(
+              std::tuple(g.squarewidth, g.squareheight, g.wellwidth, g.wellheight, g.maxsquares,
+                         g.maxlayers, h.w.text(Text3), h.w.text(Text4)),
+              std::tuple(square, step, fitwidth, fitheight,
+                         within(squares, 4, (fitwidth - 3) * (fitheight - 3) * (fitwidth - 3) / 2),
+                         std::min(within(layers, 1, fitheight / 2), fitwidth), formatnumber(square),
+                         formatnumber(2 * step)))
               << front << " by " << depth << " in " << areawidth << " for " << typed[0]
               << (done ? ", Done" : "");
-          EXPECT_EQ(h.w.text(Text3) + " " + h.w.text(Text4),
-                    formatnumber(square) + " " + formatnumber(2 * step));
           expectsound(g);
-          const long kept = done ? std::max(0, 2 * fitwidth - 40) : 0;
-          const auto cube = [](int32_t cell) { return cell != 0; };
-          EXPECT_EQ(done ? std::count_if(g.well.cell.begin(), g.well.cell.end(), cube) : 0, kept);
+          int cubes = 0;  // of the 40 landed ones: New Game empties the well
+          for (int x = 1; x <= 40; ++x) cubes += g.well.at(x, 6, 41 - x) != 0;
+          EXPECT_EQ(cubes, done ? std::max(0, 2 * fitwidth - 40) : 0);
         }
-      }
-    }
   }
 }
 

@@ -7,11 +7,7 @@ fitted fitbyhand(double w, double h, int width, int height, int areawidth, int a
   const double roomx = areawidth - 50, roomy = areaheight - 50;
   while (w * width + h * width >= roomx || w * width + h * height >= roomx ||
          w * height + h * width >= roomy || w * width + h * height >= roomy) {
-    if ((w > 6 || h > 3) && w >= h) {
-      w -= 2;
-    } else if (w > 6 || h > 3) {
-      h -= 1;
-    }
+    if (w > 6 || h > 3) w >= h ? w -= 2 : h -= 1;
     if (w <= 6 && h <= 3) {
       int& side = width >= height ? width : height;
       if (side - 2 < 6) break;

@@ -22,27 +22,9 @@
 inline void expectmarks(const headlesswindow& w, const std::array<int, 4>& values) {
   const std::span<const checkmark> groups[] = {difficultymarks, gametypemarks, colormodemarks,
                                                blockcolormarks};
-  for (size_t i = 0; i < values.size(); ++i) {
-    for (const checkmark& mark : groups[i]) {
+  for (size_t i = 0; i < values.size(); ++i)
+    for (const checkmark& mark : groups[i])
       EXPECT_EQ(w.checked(mark.item), mark.value == values[i]) << static_cast<int>(mark.item);
-    }
-  }
-}
-
-// The disabled menu items, and the panel controls on show.
-inline std::set<menuitem> disabled(const headlesswindow& w) {
-  std::set<menuitem> off;
-  for (int i = 1; i <= static_cast<int>(menuitem::chooselayers); ++i) {
-    if (!w.enabled(static_cast<menuitem>(i))) off.insert(static_cast<menuitem>(i));
-  }
-  return off;
-}
-inline std::set<control> shown(const headlesswindow& w) {
-  std::set<control> on;
-  for (const controldef& def : panelcontrols()) {
-    if (w.visible(def.id)) on.insert(def.id);
-  }
-  return on;
 }
 
 // What no file and no typed text may break: settings the loader would take as they are (within
