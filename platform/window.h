@@ -12,7 +12,6 @@
 struct keyhelp {
   std::string keys;
   std::string what;
-  bool operator==(const keyhelp&) const = default;
 };
 
 // The main window as the game sees it: drawing area, title, menu items, panel controls.

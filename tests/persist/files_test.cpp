@@ -47,7 +47,7 @@ TEST_F(PlayerFiles, SavedSettingsLoadBackAsTheSameSettings) {
       {fileline("1,2,12,20,30,10,2.5,33,4,1,0"), fileline("1,2,12,20,12,10,2.5,33,4,1,0")},
       {" \"-97\"x ,1, 8", fileline("0,1,8,30,8,14,5,20,1,0,0")},
       {fileline("5,0,6,6,6,14,5,20,1,0,1"), fileline("5,0,6,6,6,14,5,13,1,0,1")},
-      {"\"a,b\",2,\"40\"\n\"40\"\r\"9\", 7.5x,\"3\"\r\n\"500\",\"20\"",
+      {"\"a,\",2,\"40\"\n\"40\"\r\"9\", 7.5x,\"3\"\r\n\"500\",\"20\"",
        fileline("0,2,40,40,40,7.5,3,500,20,0,0")},
       {"", fileline("0,0,10,30,10,14,5,20,1,0,0")},
       {fileline("-32768.5,2.5,5.5,40.5,7,1000,0.0001,166.5,6.5,-0.5,0.5"),
@@ -112,10 +112,11 @@ TEST_F(PlayerFiles, HighScoreRecordsAreFoundAmongJunkAndAppendedOnALineOfTheirOw
   // Records are found among junk and lines that are no record, in file order, blanks around a
   // field allowed; a huge file is read up to its last whole line within a bound. A record cut short
   // by a failed write must not swallow the next one. Names read back byte for byte.
-  std::ofstream(highscorefile, std::ios::binary)
-      << highscoreline({"A", 1}) + std::string("\0\xff\"\r,\x80\t\x01", 8) +
-             "\n \"B\" ,-10, \"0\" ,1,6,6 ,4\r" + std::string(100000, ',') +
-             "\nC,1,0,1,6,6\nC,1,0,1,6,6,4,9\n\"C,1,0,1,6,6,4\n" +
+  ASSERT_EQ(appendhighscore({"A", 1}), 0);
+  EXPECT_EQ(readtext(highscorefile), highscoreline({"A", 1}));  // a new table starts with it
+  std::ofstream(highscorefile, std::ios::binary | std::ios::app)
+      << std::string("\0\xff\"\r,\x80\t\x01", 8) + "\n \"B\" ,-10, \"0\" ,1,6,6 ,4\r" +
+             std::string(100000, ',') + "\nC,1,0,1,6,6\nC,1,0,1,6,6,4,9\n\"C,1,0,1,6,6,4\n" +
              "\"C\"x,1,0,1,6,6,4\nC,1.5,0,1,6,6,4\nC,99999999999999999999,0,1,6,6,4\n" +
              "\"D\",\"4\",\"0";
   for (const highscore& record : {highscore{"\"E\", Ä", 5}, {"", 6}, {"F", 7}})
@@ -186,10 +187,10 @@ TEST_F(PlayerFiles, NoSavedGameValueTheGameCannotHaveIsReadAndAFileThatHoldsOneI
   ASSERT_TRUE(readsavedgame(real));
   for (size_t n = 0; n < real.size(); ++n) ASSERT_FALSE(readsavedgame(real.substr(0, n))) << n;
   for (const std::string line :
-       {"well 11 30 2 99", "well 2 31 2 99", "piece 2 1 1 77", "piece 1 1 1 0", "place 0 29 9",
-        "place 10 29 -1", "extents 0 2 1", "extents 0 1 2", "wellwidth 42", "wellheight 5",
-        "welldepth 12", "maxsquares 662", "squarewidth 14.0", "gametype -97", "view 9",
-        "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0"})
+       {"well 11 30 2 99", "well 2 31 2 99", "piece 2 1 1 77", "piece 1 1 1 0", "piece 1 1 1",
+        "place 0 29 9", "place 10 29 -1", "extents 0 2 1", "extents 0 1 2", "wellwidth 42",
+        "wellheight 5", "welldepth 12", "maxsquares 662", "squarewidth 14.0", "gametype -97",
+        "view 9", "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0"})
     EXPECT_FALSE(readsavedgame(withline(real, line))) << line;
   const size_t last = real.find("\nblockcolormode") + 1;  // a setting's line lost
   EXPECT_FALSE(readsavedgame(std::string(real).erase(last, real.find('\n', last) + 1 - last)));

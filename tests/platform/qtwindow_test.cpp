@@ -69,12 +69,6 @@ struct qtgame {
       if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
     });
   }
-  // Makes the falling piece one cube at piecex, piecey, piecez.
-  void onecube(int x, int y, int z) {
-    g->piece.clear();
-    g->piece.at(1, 1, 1) = 0x3399ff;
-    setbox(*g, 0, 1, 1, x, y, z);
-  }
 
   QApplication& app = qtapp();
   std::unique_ptr<gamestate> g = std::make_unique<gamestate>();
@@ -162,7 +156,10 @@ TEST(QtWindow, ShowsTheSceneWhereTheProjectionPutsItSharpAndTheIndicationsOverIt
   qtgame q;
   ASSERT_TRUE(q.started());
   q.key(Qt::Key_P, "p");
-  q.onecube(3, 4, 2);  // in cell (3, 5, 3), held still
+  // The falling piece: one cube in cell (3, 5, 3), held still.
+  q.g->piece.clear();
+  q.g->piece.at(1, 1, 1) = 0x3399ff;
+  setbox(*q.g, 0, 1, 1, 3, 4, 2);
   q.g->redraw = 1;
   q.key(Qt::Key_S, "s");
   const auto shown = [&] {
@@ -209,7 +206,9 @@ TEST(QtKeys, KeysReachTheGameAsTheirCodesWhateverTheModifiersAndRepeatWhileHeld)
   // the piece. F1 lists every key; gravity moves nothing while the list is open.
   qtgame q;
   ASSERT_TRUE(q.started());
-  q.onecube(1, 0, 3);
+  q.g->piece.clear();
+  q.g->piece.at(1, 1, 1) = 0x3399ff;
+  setbox(*q.g, 0, 1, 1, 1, 0, 3);
   // Pressed, let go and pressed again three times as repeats, then let go.
   for (int i = 0; i < 8; ++i)
     QTest::simulateEvent(q.w.windowHandle(), i % 2 == 0, Qt::Key_Right, {}, {}, i > 0 && i < 7);
