@@ -16,7 +16,6 @@
 struct savedcube {
   int x = 0, y = 0, z = 0;
   int32_t color = 0;
-  bool operator==(const savedcube&) const = default;
 };
 
 // A saved game as read and checked, not yet applied: lists of cubes rather than grids, so that
@@ -35,7 +34,6 @@ struct savedgame {
   std::array<std::string, 6> fields;  // Text1..Text6
   int nextdifficulty = 0;
   int nextgametype = 0;  // gametypes::over when no kind of game is checked
-  bool operator==(const savedgame&) const = default;
 };
 
 // The game in play as text: a version line, one named line per value, one per cube, an end line.
