@@ -312,8 +312,7 @@ TEST(QtWindow, ClosingMidGameKeepsItAndTheNextStartShowsItPaused) {
   }
   qtgame q;
   ASSERT_TRUE(QTest::qWaitFor([&] { return q.g->shownscore == 130; }));
-  EXPECT_EQ(q.g->paused, 1);
-  EXPECT_TRUE(std::pair(q.w.picture().image(), q.w.windowTitle()) == shown);
+  EXPECT_TRUE(q.g->paused == 1 && std::pair(q.w.picture().image(), q.w.windowTitle()) == shown);
 }
 
 }  // namespace
