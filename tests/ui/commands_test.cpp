@@ -54,7 +54,7 @@ TEST_F(GameCommands, NewShapeCostsFivePointsAndKindAndDifficultyWaitForNewGame) 
   h.start();
   gamestate& g = *h.g;
   h.w.key(keys::letter('P'));
-  h.w.type(Text6, "3");
+  h.w.type(Text6, " \t3");
   for (menuitem item : {hard, three, color16, blockuniform}) h.w.click(item);
   expectmarks(h.w, {2, gametypes::hard, 1, 0});
   const int row = g.piecey;
