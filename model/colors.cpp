@@ -15,8 +15,8 @@ int32_t palettecolor(int n) {
 }
 
 int32_t colorrule(gamestate& g) {
-  // One draw in both modes, as always; 1 + R(16777214) keeps black (0, an empty cell) out.
-  g.blockcolor = 1 + g.rng.R(16777214);
+  // One draw in both modes, as always; 1 + R(lastcubecolor) keeps black (0, an empty cell) out.
+  g.blockcolor = 1 + g.rng.R(lastcubecolor);
   if (g.colormode == 1) g.blockcolor = palettecolor(2 + g.rng.R(9));
   return g.blockcolor;
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "model/colors.h"
 #include "model/numbers.h"
 #include "persist/checkmarks.h"
 #include "persist/settings.h"
@@ -32,9 +33,9 @@ std::string fieldname(size_t i) {
 // has none.
 constexpr int nomark = gametypes::over;
 
-// Every colour the game gives a cube: 0 is an empty cell, and no draw reaches 16777215.
+// Every colour the game gives a cube.
 bool cubecolor(int64_t color) {
-  return color >= 1 && color <= 16777214;
+  return color >= 1 && color <= lastcubecolor;
 }
 
 bool markable(std::span<const checkmark> group, int64_t value) {
