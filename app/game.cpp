@@ -8,6 +8,7 @@
 #include "loop/startup.h"
 #include "platform/keys.h"
 #include "ui/commands.h"
+#include "ui/keepgame.h"
 #include "ui/message.h"
 #include "ui/newgame.h"
 
@@ -32,8 +33,21 @@ void game::Form_Unload() {
   }
 }
 
+void game::Session_Commit() {
+  if (started_) commitsession(g_, w_);
+}
+
+void game::Session_End() {
+  if (started_) {
+    endsession(g_, w_);
+  } else {
+    w_.quit();
+  }
+}
+
 void game::Form_KeyDown(int keycode) {
   if (!started_) return;
+  playeraction();
   // F1 shows the key list in a window of its own; every other key is the game's.
   if (keycode == keys::f1) {
     F1_KeyDown(g_, w_);
@@ -51,18 +65,21 @@ void game::Timer1_Timer() {
 
 void game::menu_Click(menuitem item) {
   if (!started_) return;
+  if (item != menuitem::quit) playeraction();
   ::menu_Click(g_, w_, item);
   afteryield(g_, w_);
 }
 
 void game::button_Click(control c) {
   if (!started_) return;
+  playeraction();
   ::button_Click(g_, w_, c);
   afteryield(g_, w_);
 }
 
 void game::text_Change(control c) {
   if (!started_) return;
+  playeraction();
   ::text_Change(g_, w_, c);
   afteryield(g_, w_);
 }

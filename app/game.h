@@ -13,6 +13,8 @@ class game : public events {
   void Form_Activate() override;
   void Form_Resize() override;
   void Form_Unload() override;
+  void Session_Commit() override;
+  void Session_End() override;
   void Form_KeyDown(int keycode) override;
   void Timer1_Timer() override;
   void menu_Click(menuitem item) override;
@@ -22,5 +24,8 @@ class game : public events {
  private:
   gamestate& g_;
   window& w_;
+  // Anything the player does but closing means a later close tries to save again.
+  void playeraction() { g_.quitwithoutsaving = 0; }
+
   bool started_ = false;
 };

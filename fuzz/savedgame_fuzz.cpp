@@ -25,10 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                g->piecex + g->piecesizex <= g->wellwidth &&
                g->piecey + g->piecesizey <= g->wellheight &&
                g->piecez + g->piecesizez <= g->welldepth);
-  const std::string written = savedgametext(*g, w);
+  const std::string written = savedgametext(savedgameof(*g, w));
   const auto reread = readsavedgame(written);
   FUZZ_REQUIRE(reread);
   applysavedgame(*g, again, *reread);
-  FUZZ_REQUIRE(savedgametext(*g, again) == written);
+  FUZZ_REQUIRE(savedgametext(savedgameof(*g, again)) == written);
   return 0;
 }

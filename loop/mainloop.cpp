@@ -8,6 +8,7 @@
 #include "model/generate.h"
 #include "model/spawn.h"
 #include "persist/checkmarks.h"
+#include "persist/gamefile.h"
 #include "render/drawscene.h"
 
 namespace {
@@ -36,6 +37,7 @@ void startpiece(gamestate& g, window& w) {
 }
 
 void framepass(gamestate& g, window& w) {
+  g.keepfailure = keepingerror();
   updatestatus(g, w);
   // While the high-score panel waits for a name the loop stands still: the area stays clear
   // behind it, and the picture comes back, in the view chosen meanwhile, once the name is in.
@@ -51,9 +53,11 @@ void framepass(gamestate& g, window& w) {
 void afteryield(gamestate& g, window& w) {
   if (g.restart == 1) {
     startpiece(g, w);
+    keepinbackground(g, w);
   } else if (g.landed == 1) {
     landing(g, w);
     startpiece(g, w);
+    keepinbackground(g, w);
   }
   framepass(g, w);
 }

@@ -16,5 +16,6 @@ void startpiece(gamestate& g, window& w);
 void framepass(gamestate& g, window& w);
 
 // What the loop does when the yield returns: a restart abandons the piece, a landed piece is fixed
-// (restart wins when both are set); then the next frame.
+// (restart wins when both are set), and either way the game with its new piece is kept in its
+// file; then the next frame.
 void afteryield(gamestate& g, window& w);

@@ -32,12 +32,5 @@ void resumeorstart(gamestate& g, window& w) {
   if (saved.found != resumed::restored) startpiece(g, w);
   framepass(g, w);
   // Told once the picture shows the game that goes on.
-  if (saved.found == resumed::damaged) {
-    warnplayer(g, w, damagedmessage(saved.error));
-  } else if (saved.error != 0) {
-    warnplayer(g, w,
-               filefailure("The saved game was resumed but could not be removed from", gamefile,
-                           saved.error) +
-                   " It will be resumed again at the next start.");
-  }
+  if (saved.found == resumed::damaged) warnplayer(g, w, damagedmessage(saved.error));
 }

@@ -4,7 +4,7 @@
 #include "model/gamestate.h"
 #include "platform/window.h"
 
-// After start-up: the game saved at the last quit, restored paused in place of the first piece,
-// or else the first piece; then the first frame. A saved game that could not be read is reported
+// After start-up: the game kept by the last run, restored paused in place of the first piece, or
+// else the first piece; then the first frame. A saved game that could not be read is reported
 // once the new game shows.
 void resumeorstart(gamestate& g, window& w);

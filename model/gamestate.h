@@ -64,9 +64,14 @@ struct gamestate {
   int redraw = 0;
   int32_t blockcolor = 0;
 
-  // 1 once the game could not be saved at quit and the player was told: quitting again leaves
-  // without saving.
+  // 1 once the game could not be saved at quit and the player was told: quitting again, before
+  // anything else happens, leaves without saving.
   int quitwithoutsaving = 0;
+  // The errno of the last keeping of the game after a landing, when it failed; 0 while the file
+  // holds the game in play.
+  int keepfailure = 0;
+  // 1 while a signal or the desktop session ends the game: nothing may wait for the player.
+  int ending = 0;
 
   randomsource rng;
 };

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "persist/replacefile.h"
+#include "persist/gamekeeper.h"
 #include "persist/savedgame.h"
 
 namespace {
@@ -36,14 +36,32 @@ int failure(int result) {
   return result == 0 ? 0 : errno;
 }
 
+gamekeeper& keeper() {
+  static gamekeeper keeper;
+  return keeper;
+}
+
 }  // namespace
 
-int keepgame(const gamestate& g, const window& w) {
+void keepinbackground(const gamestate& g, const window& w) {
   if (g.gameover == 1) {
-    std::remove(gamefile);  // most often there is none
-    return 0;
+    keeper().remove(gamefile);
+  } else {
+    keeper().keep(gamefile, savedgameof(g, w));
   }
-  return replacefile(gamefile, savedgametext(g, w));
+}
+
+int keepingerror() {
+  return keeper().lasterror();
+}
+
+int waitforkeeping() {
+  return keeper().wait();
+}
+
+int keepgame(const gamestate& g, const window& w) {
+  keepinbackground(g, w);
+  return waitforkeeping();
 }
 
 resumed resumegame(gamestate& g, window& w) {
@@ -52,5 +70,5 @@ resumed resumegame(gamestate& g, window& w) {
   const std::optional<savedgame> saved = readsavedgame(*text);
   if (!saved) return {resumed::damaged, failure(std::rename(gamefile, damagedgamefile))};
   applysavedgame(g, w, *saved);
-  return {resumed::restored, failure(std::remove(gamefile))};
+  return {resumed::restored, 0};
 }

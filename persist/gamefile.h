@@ -9,14 +9,25 @@
 inline constexpr const char* gamefile = "kubrix3d.game";
 inline constexpr const char* damagedgamefile = "kubrix3d.game.damaged";
 
-// At quit: writes the game in play to "kubrix3d.game", replacing the file as a whole so that a
-// failed write keeps the old one; after game over removes an older saved game instead, so that
-// it never comes back. Returns 0, or the errno of the write that failed.
+// After every new piece: the game in play goes to "kubrix3d.game" on a thread of its own, so that
+// a crash, a kill or a power cut loses at most the piece in the air; once the game is over the
+// file goes instead, so that it never comes back. The file is replaced as a whole: a failed write
+// keeps the last good one.
+void keepinbackground(const gamestate& g, const window& w);
+
+// The result of the last keeping in the background: 0, or the errno of the write that failed.
+int keepingerror();
+
+// Returns once the keeping in the background is done, with its result.
+int waitforkeeping();
+
+// At quit: as keepinbackground(), but done before it returns, after whatever the background
+// still had to write. Returns 0, or the errno of the write that failed.
 int keepgame(const gamestate& g, const window& w);
 
-// At start-up, once the settings are loaded. A saved game is put in place of the first piece and
-// its file removed; a file that is not a whole, sound saved game is renamed to
-// "kubrix3d.game.damaged". error is the errno of a removal or renaming that failed.
+// At start-up, once the settings are loaded. A saved game is put in place of the first piece; its
+// file stays until the game is over. A file that is not a whole, sound saved game is renamed to
+// "kubrix3d.game.damaged"; error is the errno of a renaming that failed.
 struct resumed {
   enum { nogame, restored, damaged } found = nogame;
   int error = 0;

@@ -11,6 +11,13 @@ inline constexpr int largestwell = 40;
 inline constexpr int smallestshape = 4;
 inline constexpr double smallestsquarewidth = 6;
 inline constexpr double smallestsquareheight = 3;
+// The largest front square and depth step the game takes and its files hold: a well of 6 at this
+// size is some 6000 pixels across. The fit never leaves a larger cell, whatever the screen.
+inline constexpr double largestsquare = 1000;
+// The largest score, either way, a saved game may hold. A landing scores at most 640,400 points
+// (all 40 layers of a 40 x 40 x 40 well), so play would need over a billion landings to get here,
+// and no score read back can overflow.
+inline constexpr int64_t largestscore = 1'000'000'000'000'000;
 }  // namespace limits
 
 // The largest all-sizes piece the well allows: half of (wellwidth - 3) x (wellheight - 3) x

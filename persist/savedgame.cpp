@@ -3,13 +3,14 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iterator>
 #include <span>
-#include <sstream>
 #include <tuple>
 
 #include "model/colors.h"
 #include "model/numbers.h"
 #include "persist/checkmarks.h"
+#include "persist/limits.h"
 #include "persist/settings.h"
 
 namespace {
@@ -132,7 +133,8 @@ class reader {
     const auto random = wholes<uint64_t, 4>(in_.take("random"));
     // The generator never reaches the state of four zeros, from which it would draw only zeros.
     if (!view || !score || !color || !random || (*view)[0] < 1 || (*view)[0] > 8 ||
-        !cubecolor((*color)[0]) || *random == std::array<uint64_t, 4>{}) {
+        !cubecolor((*color)[0]) || *random == std::array<uint64_t, 4>{} ||
+        (*score)[0] > limits::largestscore || (*score)[0] < -limits::largestscore) {
       return false;
     }
     std::tie(s_.view, s_.score, s_.blockcolor, s_.random) =
@@ -193,38 +195,71 @@ class reader {
 
 }  // namespace
 
-std::string savedgametext(const gamestate& g, const window& w) {
-  std::ostringstream out;
-  out << versionline << '\n';
+savedgame savedgameof(const gamestate& g, const window& w) {
+  savedgame s;
   // In play the kind of game and the one the settings file would record are the same.
-  const settingsvalues settings = settingsof(g);
-  for (size_t i = 0; i < settings.size(); ++i) {
-    out << settingnames[i] << ' ' << formatnumber(settings[i]) << '\n';
-  }
-  const std::array<uint64_t, 4> random = g.rng.state();
-  out << "view " << g.view << "\nscore " << g.score << "\nblockcolor " << g.blockcolor
-      << "\nrandom " << random[0] << ' ' << random[1] << ' ' << random[2] << ' ' << random[3]
-      << "\nplace " << g.piecex << ' ' << g.piecey << ' ' << g.piecez << "\nextents "
-      << g.piecesizex << ' ' << g.piecesizey << ' ' << g.piecesizez << '\n';
-  for (size_t i = 0; i < fields.size(); ++i) {
-    out << fieldname(i) << ' ' << oneline(w.text(fields[i])) << '\n';
-  }
-  out << "nextgame " << checkedvalue(w, difficultymarks, nomark) << ' '
-      << checkedvalue(w, gametypemarks, nomark) << '\n';
-  const auto cubes = [&](const char* name, const grid& cells, int sizex, int sizey, int sizez) {
+  s.settings = settingsof(g);
+  std::tie(s.view, s.score, s.blockcolor, s.random) =
+      std::tuple(g.view, g.score, g.blockcolor, g.rng.state());
+  std::tie(s.piecex, s.piecey, s.piecez, s.piecesizex, s.piecesizey, s.piecesizez) =
+      std::tie(g.piecex, g.piecey, g.piecez, g.piecesizex, g.piecesizey, g.piecesizez);
+  const auto cubes = [](std::vector<savedcube>& into, const grid& cells, int sizex, int sizey,
+                        int sizez) {
     for (int y = 1; y <= sizey; ++y) {
       for (int z = 1; z <= sizez; ++z) {
         for (int x = 1; x <= sizex; ++x) {
-          const int32_t color = cells.at(x, y, z);
-          if (color != 0) out << name << ' ' << x << ' ' << y << ' ' << z << ' ' << color << '\n';
+          if (const int32_t color = cells.at(x, y, z); color != 0) into.push_back({x, y, z, color});
         }
       }
     }
   };
-  cubes("well", g.well, g.wellwidth, g.wellheight, g.welldepth);
-  cubes("piece", g.piece, g.piecesizex + 1, g.piecesizey, g.piecesizez);
-  out << "end\n";
-  return out.str();
+  cubes(s.well, g.well, g.wellwidth, g.wellheight, g.welldepth);
+  cubes(s.piece, g.piece, g.piecesizex + 1, g.piecesizey, g.piecesizez);
+  for (size_t i = 0; i < fields.size(); ++i) s.fields[i] = oneline(w.text(fields[i]));
+  s.nextdifficulty = checkedvalue(w, difficultymarks, nomark);
+  s.nextgametype = checkedvalue(w, gametypemarks, nomark);
+  return s;
+}
+
+std::string savedgametext(const savedgame& s) {
+  std::string out;
+  // A cube's line is at most some 30 bytes; one allocation for a full well.
+  out.reserve(1024 + 32 * (s.well.size() + s.piece.size()));
+  const auto number = [&out](auto value) {
+    char digits[24];
+    out += ' ';
+    out.append(digits, std::to_chars(digits, std::end(digits), value).ptr);
+  };
+  const auto line = [&](std::string_view name, auto... values) {
+    out += name;
+    (number(values), ...);
+    out += '\n';
+  };
+  out += versionline;
+  out += '\n';
+  for (size_t i = 0; i < settingnames.size(); ++i) {
+    out += settingnames[i];
+    out += ' ';
+    out += formatnumber(s.settings[i]);
+    out += '\n';
+  }
+  line("view", s.view);
+  line("score", s.score);
+  line("blockcolor", s.blockcolor);
+  line("random", s.random[0], s.random[1], s.random[2], s.random[3]);
+  line("place", s.piecex, s.piecey, s.piecez);
+  line("extents", s.piecesizex, s.piecesizey, s.piecesizez);
+  for (size_t i = 0; i < fields.size(); ++i) {
+    out += fieldname(i);
+    out += ' ';
+    out += s.fields[i];
+    out += '\n';
+  }
+  line("nextgame", s.nextdifficulty, s.nextgametype);
+  for (const savedcube& cube : s.well) line("well", cube.x, cube.y, cube.z, cube.color);
+  for (const savedcube& cube : s.piece) line("piece", cube.x, cube.y, cube.z, cube.color);
+  out += "end\n";
+  return out;
 }
 
 std::optional<savedgame> readsavedgame(std::string_view text) {

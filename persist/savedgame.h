@@ -36,13 +36,17 @@ struct savedgame {
   int nextgametype = 0;  // gametypes::over when no kind of game is checked
 };
 
-// The game in play as text: a version line, one named line per value, one per cube, an end line.
-std::string savedgametext(const gamestate& g, const window& w);
+// The game in play as a saved game: what its file holds, taken in a few hundred microseconds
+// even for a full well, so that it can be written out while the game goes on.
+savedgame savedgameof(const gamestate& g, const window& w);
+
+// A saved game as text: a version line, one named line per value, one per cube, an end line.
+std::string savedgametext(const savedgame& s);
 
 // A saved game's text back into its values. Nothing unless the text is a whole saved game of this
 // version and every value is one the game itself can have: settings the settings loader takes as
-// they stand, a view, colours and a random state the game can reach, cubes inside the well, the
-// piece's cubes inside its box and the box inside the well.
+// they stand, a score within limits::largestscore, a view, colours and a random state the game
+// can reach, cubes inside the well, the piece's cubes inside its box and the box inside the well.
 std::optional<savedgame> readsavedgame(std::string_view text);
 
 // Puts a saved game in place of the game in play. It starts paused; the next frame redraws the

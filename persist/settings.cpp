@@ -16,10 +16,6 @@ namespace {
 // A settings line is some fifty bytes; reading stops here, so a huge file costs nothing.
 constexpr size_t readlimit = size_t{64} * 1024;
 
-// The largest front square and depth step a file may hold: more than the fit leaves for the
-// smallest well on any screen up to 6000 pixels across. Larger loaded values are absurd.
-constexpr double largestsquare = 1000;
-
 // The whole number nearest to value when it lies within low..high; fallback otherwise.
 int wholeor(double value, int low, int high, int fallback) {
   if (!(value > low - 1.0 && value < high + 1.0)) return fallback;
@@ -61,8 +57,8 @@ settingsvalues holdable(const settingsvalues& values) {
   held[3] = height;
   // The fifth field is not read: the depth always follows the width.
   held[4] = width;
-  held[5] = cellor(values[5], largestsquare, 14);
-  held[6] = cellor(values[6], largestsquare, 5);
+  held[5] = cellor(values[5], limits::largestsquare, 14);
+  held[6] = cellor(values[6], limits::largestsquare, 5);
   // The start-up default of 20 may itself be too large for a small loaded well.
   held[7] = std::min(wholeor(values[7], limits::smallestshape, shapes, 20), shapes);
   held[8] = wholeor(values[8], 1, layercap(width, height), 1);

@@ -110,8 +110,11 @@ bool fitpicture(gamestate& g, const surface& area) {
       shrank = true;
     }
   }
-  g.squarewidth = std::max(g.squarewidth, limits::smallestsquarewidth);
-  g.squareheight = std::max(g.squareheight, limits::smallestsquareheight);
+  // Within what the game's files hold: only a screen some 6000 pixels across leaves more.
+  g.squarewidth =
+      std::clamp(g.squarewidth, limits::smallestsquarewidth, limits::largestsquare);
+  g.squareheight =
+      std::clamp(g.squareheight, limits::smallestsquareheight, limits::largestsquare);
   if (shrank) {
     g.maxsquares = std::min(g.maxsquares, shapecap(g));
     g.maxlayers = std::min(g.maxlayers, layercap(g));

@@ -9,6 +9,7 @@
 // is down to 6 by 3 the well shrinks by two cells at a time, width and depth together when the
 // width is at least the height, otherwise the height. The well never goes below 6 cells: when
 // even the smallest well does not fit, the loop stops and the window cuts the picture. Afterwards
-// the cell is raised to at least 6 by 3. A well that shrank takes the piece limits down with it.
+// the cell is raised to at least 6 by 3 and lowered to at most limits::largestsquare, the largest
+// the game's files hold. A well that shrank takes the piece limits down with it.
 // Returns true when the well shrank.
 bool fitpicture(gamestate& g, const surface& area);

@@ -2,6 +2,7 @@
 #include "ui/keepgame.h"
 
 #include "persist/gamefile.h"
+#include "ui/highscorepanel.h"
 #include "ui/message.h"
 
 bool keptforquit(gamestate& g, window& w) {
@@ -13,4 +14,17 @@ bool keptforquit(gamestate& g, window& w) {
              filefailure("The game could not be saved to", gamefile, error) +
                  " Quit or close the window again to leave without saving.");
   return false;
+}
+
+void commitsession(gamestate& g, window& w) {
+  g.ending = 1;
+  keephighscore(g, w);
+  g.quitwithoutsaving = 0;
+  keptforquit(g, w);
+  g.ending = 0;
+}
+
+void endsession(gamestate& g, window& w) {
+  commitsession(g, w);
+  w.quit();
 }

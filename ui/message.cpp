@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/message.h"
 
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -10,6 +11,7 @@ namespace {
 
 template <class Show>
 void whilepaused(gamestate& g, Show show) {
+  if (g.ending == 1) return;
   const int before = std::exchange(g.paused, 1);
   const int hold = std::exchange(g.messagehold, 1 - before);
   show();
@@ -20,6 +22,7 @@ void whilepaused(gamestate& g, Show show) {
 }  // namespace
 
 void warnplayer(gamestate& g, window& w, const std::string& text) {
+  if (g.ending == 1) std::fprintf(stderr, "kubrix3d: %s\n", text.c_str());
   whilepaused(g, [&] { w.showmessage(text); });
 }
 

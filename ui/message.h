@@ -8,7 +8,8 @@
 
 // A message the player has to read: a file that could not be written, say. Like an open option
 // panel it holds the game still while it is shown; once closed, the game is paused or running as
-// it was before.
+// it was before. While the game is ending it goes to standard error instead, and what the player
+// asked to see is not shown at all: nothing may wait for an answer then.
 void warnplayer(gamestate& g, window& w, const std::string& text);
 
 // Something the player asked to see (the high-score table), shown the same way.

@@ -43,6 +43,12 @@ void headlesswindow::resize(int width, int height) {
 void headlesswindow::close() {
   if (deliverable()) sink_->Form_Unload();
 }
+void headlesswindow::commitsession() {
+  if (deliverable()) sink_->Session_Commit();
+}
+void headlesswindow::endsession() {
+  if (deliverable()) sink_->Session_End();
+}
 
 std::vector<drawcall> headlesswindow::takecalls() {
   return std::exchange(calls, {});

@@ -36,6 +36,8 @@ class headlesswindow : public window, public surface {
   void type(control c, const std::string& text);  // replaces the text and reports the change
   void resize(int width, int height);
   void close();
+  void commitsession();
+  void endsession();
 
   // What the game did.
   std::vector<drawcall> calls;  // every drawing call since the last takecalls()

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "persist/gamefile.h"
+
 // Runs each test in a fresh empty folder: the game keeps its settings and record files in the
 // working directory, and no test may meet another's file or touch the repository.
 class workdir : public ::testing::Test {
@@ -21,6 +23,7 @@ class workdir : public ::testing::Test {
     std::filesystem::current_path(folder_ = pattern);
   }
   void TearDown() override {
+    waitforkeeping();  // the game in the background writes into this folder
     std::filesystem::current_path(home_);
     std::filesystem::remove_all(folder_);
   }
