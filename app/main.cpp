@@ -1,14 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <unistd.h>
+
 #include <QApplication>
 #include <QIcon>
+#include <QSessionManager>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
 #include "app/commandline.h"
 #include "app/game.h"
+#include "platform/qt/qtlock.h"
+#include "platform/qt/qtsignals.h"
 #include "platform/qt/qtwindow.h"
 #include "ui/menubar.h"
+
+namespace {
+
+QtMessageHandler qtmessages = nullptr;
+
+// Qt ends the program when it cannot open a window at all, mostly for want of a display. Nothing
+// has been written by then; the player is told so in plain words, with the command line's exit
+// code for a start that cannot go on.
+void nowindow(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    if (qtmessages != nullptr) qtmessages(type, context, text);
+    return;
+  }
+  std::fprintf(stderr,
+               "kubrix3d: no window can be opened: %s\n"
+               "kubrix3d: the game needs a graphical desktop (an X11 or Wayland display).\n",
+               qPrintable(text.section('\n', 0, 0)));
+  _exit(usageerror);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // The command line first, before anything needs a display.
@@ -20,14 +46,10 @@ int main(int argc, char** argv) {
     std::fputs(command.text.c_str(), *command.exitcode == 0 ? stdout : stderr);
     return *command.exitcode;
   }
-  if (!command.folder.empty()) {
-    if (const auto failure = enterfolder(command.folder)) {
-      std::fputs(failure->c_str(), stderr);
-      return usageerror;
-    }
-  }
 
+  qtmessages = qInstallMessageHandler(nowindow);
   QApplication application(argc, argv);
+  qInstallMessageHandler(qtmessages);
   QApplication::setApplicationName("kubrix3d");
   QApplication::setApplicationVersion(KUBRIX_VERSION);
   QApplication::setOrganizationDomain("vovov.io");
@@ -36,10 +58,31 @@ int main(int argc, char** argv) {
   // The theme's PNG icons need no image plugin; the built-in copy serves when none is installed.
   QApplication::setWindowIcon(
       QIcon::fromTheme("io.vovov.Kubrix3d", QIcon(":/icons/io.vovov.Kubrix3d.png")));
+
+  // Only now that a window can open is the folder made.
+  if (!command.folder.empty()) {
+    if (const auto failure = enterfolder(command.folder)) {
+      std::fputs(failure->c_str(), stderr);
+      return usageerror;
+    }
+  }
+  folderlock lock;
+  if (!lock.take()) {
+    std::fputs("kubrix3d: a game is already running on the files in this folder; it was asked to "
+               "come to the front.\n",
+               stderr);
+    return 0;
+  }
+
   auto state = std::make_unique<gamestate>();
   qtwindow mainwindow(menubar(), panelcontrols());
   game kubrix(*state, mainwindow);
   mainwindow.connect(kubrix);
+  lock.onraise = [&mainwindow] { mainwindow.bringtofront(); };
+  const signalwatch endings([&mainwindow] { mainwindow.endsession(); });
+  // A logout: the game is kept without a word, and goes on should the logout be cancelled.
+  QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainwindow,
+                   [&mainwindow](QSessionManager&) { mainwindow.commitsession(); });
   mainwindow.show();
   return QApplication::exec();
 }

@@ -251,6 +251,25 @@ void qtwindow::deliver(const std::function<void(events&)>& handler) {
   if (picture_.takedirty()) area_->update();
 }
 
+void qtwindow::commitsession() {
+  deliver([](events& e) { e.Session_Commit(); });
+}
+
+void qtwindow::endsession() {
+  // Before the game has started there is nothing to keep.
+  if (!activated_) {
+    quit();
+    return;
+  }
+  deliver([](events& e) { e.Session_End(); });
+}
+
+void qtwindow::bringtofront() {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
 void qtwindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (activated_) return;

@@ -43,6 +43,14 @@ class qtwindow : public QMainWindow, public window {
 
   void connect(events& sink) { sink_ = &sink; }
 
+  // The desktop session asks for the game to be saved; the game goes on.
+  void commitsession();
+  // A signal ends the program: the game keeps what it can, asks nothing and quits.
+  void endsession();
+  // Another start on the same files asked for this game: the window comes to the front, where the
+  // window system lets it.
+  void bringtofront();
+
   // window
   surface& drawing() override { return picture_; }
   void settitle(const std::string& title) override;

@@ -9,6 +9,7 @@
 #include "../harness.h"
 #include "../persist/workdir.h"
 #include "persist/limits.h"
+#include "persist/savedgame.h"
 #include "platform/keys.h"
 
 namespace {
@@ -57,10 +58,12 @@ struct bot {
       h->w.type(nth(control::Text1, pick(7)), hostiletexts[pick(hostiletexts.size())]);
     } else if (roll < 950) {
       for (int i = 0; i < 5; ++i) h->w.press(nth(control::Command1, i));  // the Done on show
-    } else if (roll < 985 && h->g->gameover == 0) {
+    } else if (roll < 975 && h->g->gameover == 0) {
       const bool tiny = pick(4) == 0;
       const int width = tiny ? pick(60) : 200 + pick(1800);  // one draw per statement
       h->w.resize(width, tiny ? pick(60) : 200 + pick(1400));
+    } else if (roll < 985) {
+      largestcell();
     } else {
       newgame();
     }
@@ -82,6 +85,21 @@ struct bot {
     h->w.type(control::Text6, std::to_string(pick(25)));
     h->w.click(menuitem::newgame);
     games += h->g->score == 0 && h->g->gameover == 0;
+  }
+
+  // A drawing area up to 8000 pixels a side, a new game in the smallest well and a huge cell typed:
+  // the cell grows as large as the game holds.
+  void largestcell() {
+    const int width = 2000 + pick(6000);
+    h->w.resize(width, 2000 + pick(6000));
+    h->w.type(control::Text1, "6");
+    h->w.type(control::Text2, "6");
+    h->w.click(menuitem::newgame);
+    h->w.click(menuitem::choosegrid);
+    const bool square = pick(2) == 0;
+    h->w.type(control::Text3, square ? "99999999999999999" : "6");
+    h->w.type(control::Text4, square ? "6" : "99999999999999999");
+    h->w.press(control::Command2);
   }
 
   // The window was closed: the next start goes on exactly where the game was, or, when it was
@@ -116,7 +134,10 @@ struct bot {
                     in(g.piecey, 0, g.wellheight - g.piecesizey) &&
                     in(g.piecez, 0, g.welldepth - g.piecesizez)),
            "piece box outside the well");
-    if (events % 25 == 0) checkgrids(g);
+    if (events % 25 == 0) {
+      checkgrids(g);
+      checkkept();
+    }
     checkscore(g);
     gameovers += over && !wasover;
     score = g.score;
@@ -144,6 +165,14 @@ struct bot {
     if (g.gameover == 1) return expect(cubes == 0, "a piece left after game over");
     expect(g.gametype != gametypes::allsizes || cubes == g.maxsquares,
            "an all-sizes piece not of its number of cubes");
+  }
+
+  // Whatever state the game is in, its file holds it: written and read back it is the same game,
+  // and written again the very same text.
+  void checkkept() {
+    const std::string text = savedgametext(savedgameof(*h->g, h->w));
+    const auto read = readsavedgame(text);
+    expect(read && savedgametext(*read) == text, "a game its own file cannot hold");
   }
 
   // The score moves only by the rules: a landed piece's points (10, or 10 for each layer of a

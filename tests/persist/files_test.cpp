@@ -173,8 +173,9 @@ std::string withline(std::string text, const std::string& line) {
 TEST_F(PlayerFiles, NoSavedGameValueTheGameCannotHaveIsReadAndAFileThatHoldsOneIsPutAside) {
   // A cut file, a cube outside the well or its box, a box outside the well, settings the loader
   // would change, codes and colours no game makes: any of them could take an index outside the
-  // grids, or leave a generator drawing nothing but zeros. Never trusted, never deleted, never
-  // offered again: the player is told and plays anew.
+  // grids, or leave a generator drawing nothing but zeros; a score so large that landings would
+  // overflow it. Never trusted, never deleted, never offered again: the player is told and plays
+  // anew.
   // The text saved from a game played a while, with a cube in the well's far corner, a one-cube
   // piece against the far walls and a field holding a line break (pasted, say).
   harness h;
@@ -192,7 +193,8 @@ TEST_F(PlayerFiles, NoSavedGameValueTheGameCannotHaveIsReadAndAFileThatHoldsOneI
        {"well 11 30 2 99", "well 2 31 2 99", "piece 2 1 1 77", "piece 1 1 1 0", "piece 1 1 1",
         "place 0 29 9", "place 10 29 -1", "extents 0 2 1", "extents 0 1 2", "wellwidth 42",
         "wellheight 5", "welldepth 12", "maxsquares 662", "squarewidth 14.0", "gametype -97",
-        "view 9", "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0"})
+        "view 9", "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0",
+        "score 1000000000000001", "score -1000000000000001"})
     EXPECT_FALSE(readsavedgame(withline(real, line))) << line;
   const size_t last = real.find("\nblockcolormode") + 1;  // a setting's line lost
   EXPECT_FALSE(readsavedgame(std::string(real).erase(last, real.find('\n', last) + 1 - last)));
