@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QCommandLineParser>
+#include <QStringList>
 #include <cerrno>
 #include <system_error>
 
@@ -11,17 +12,28 @@ namespace {
 
 constexpr const char* program = "kubrix3d";
 
+// The parser wants text, but an argument is bytes in no known encoding. Latin-1 maps each byte to
+// one character and back, so a folder's name, and an argument a message quotes, come out exactly
+// as given; the texts of our own are plain ASCII and pass unchanged.
+QString text(const std::string& given) {
+  return QString::fromLatin1(given.data(), static_cast<qsizetype>(given.size()));
+}
+std::string bytes(const QString& parsed) {
+  return parsed.toLatin1().toStdString();
+}
+
 commandline refused(const QString& why) {
   return {usageerror,
-          std::string(program) + ": " + why.toStdString() +
-              "\nTry 'kubrix3d --help' for the options.\n",
+          std::string(program) + ": " + bytes(why) + "\nTry 'kubrix3d --help' for the options.\n",
           {}};
 }
 
 }  // namespace
 
-commandline readcommandline(const QStringList& arguments, const char* xdgdatahome,
+commandline readcommandline(const std::vector<std::string>& arguments, const char* xdgdatahome,
                             const char* home) {
+  QStringList texts;
+  for (const std::string& argument : arguments) texts << text(argument);
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Vovov Kubrix 3d, a falling-block puzzle in three dimensions.\n"
@@ -35,13 +47,13 @@ commandline readcommandline(const QStringList& arguments, const char* xdgdatahom
                                      "~/.local/share/kubrix3d, made when missing.");
   parser.addOptions({help, version, folder, userfiles});
 
-  if (!parser.parse(arguments)) return refused(parser.errorText());
+  if (!parser.parse(texts)) return refused(parser.errorText());
   if (!parser.positionalArguments().isEmpty()) {
     return refused("unexpected argument '" + parser.positionalArguments().first() + "'.");
   }
   if (parser.isSet(help)) {
     // Without an application object Qt cannot know the program's name.
-    return {0, parser.helpText().replace("<executable_name>", program).toStdString(), {}};
+    return {0, bytes(parser.helpText().replace("<executable_name>", program)), {}};
   }
   if (parser.isSet(version)) return {0, std::string(program) + " " KUBRIX_VERSION "\n", {}};
   if (parser.isSet(folder) && parser.isSet(userfiles)) {
@@ -49,7 +61,7 @@ commandline readcommandline(const QStringList& arguments, const char* xdgdatahom
   }
   if (parser.isSet(folder)) {
     if (parser.value(folder).isEmpty()) return refused("--folder needs the name of a folder.");
-    return {{}, {}, parser.value(folder).toStdString()};
+    return {{}, {}, bytes(parser.value(folder))};
   }
   if (parser.isSet(userfiles)) {
     std::filesystem::path data = userfolder(xdgdatahome, home);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QStringList>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The exit code of a command line the game cannot follow.
 inline constexpr int usageerror = 2;
@@ -17,9 +17,11 @@ struct commandline {
   std::filesystem::path folder;
 };
 
-// Reads the arguments, the program's name first. It needs no application object, so that --help
-// and --version work without a display. --user-files takes the folder from userfolder().
-commandline readcommandline(const QStringList& arguments, const char* xdgdatahome,
+// Reads the arguments, the program's name first, as the bytes the system passed: a folder is named
+// by bytes, not text, and is kept byte for byte whatever the locale. It needs no application
+// object, so that --help and --version work without a display. --user-files takes the folder
+// from userfolder().
+commandline readcommandline(const std::vector<std::string>& arguments, const char* xdgdatahome,
                             const char* home);
 
 // The game's per-user data folder, "kubrix3d" under $XDG_DATA_HOME, by default ~/.local/share.

@@ -38,10 +38,8 @@ void nowindow(QtMsgType type, const QMessageLogContext& context, const QString& 
 
 int main(int argc, char** argv) {
   // The command line first, before anything needs a display.
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const commandline command =
-      readcommandline(arguments, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+  const commandline command = readcommandline(std::vector<std::string>(argv, argv + argc),
+                                              std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
   if (command.exitcode) {
     std::fputs(command.text.c_str(), *command.exitcode == 0 ? stdout : stderr);
     return *command.exitcode;

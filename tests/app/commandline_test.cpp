@@ -26,4 +26,14 @@ TEST_F(UserFiles, UnderXdgDataHomeElseHomeInAFolderMadeWhenMissing) {
     EXPECT_TRUE(std::filesystem::exists(folder_ / "made/here" / name)) << name;
 }
 
+TEST(FolderName, IsTheBytesGivenInEveryFormAndInItsMessages) {
+  // A name need not be UTF-8: any other reading makes and uses a folder the player never named.
+  const std::string name = "caf\xe9\xff/\xc3\xa9t\xe9";
+  for (const std::vector<std::string>& arguments :
+       {std::vector<std::string>{"kubrix3d", "--folder", name}, {"kubrix3d", "--folder=" + name}})
+    EXPECT_EQ(readcommandline(arguments, nullptr, nullptr).folder.native(), name);
+  EXPECT_NE(readcommandline({"kubrix3d", name}, nullptr, nullptr).text.find("'" + name + "'"),
+            std::string::npos);
+}
+
 }  // namespace
