@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the built game with no display at all: help and the version print and succeed; a wrong
-# command line, or a folder that cannot be made even by root, fails with exit 2 and a message on
-# standard error that quotes the argument byte for byte, and writes nothing anywhere. Then, with
-# an offscreen display, a folder whose name is not UTF-8 is the one the game uses.
+# command line, or a start that can open no window, fails with exit 2 and a message on standard
+# error that quotes the argument byte for byte, and writes nothing anywhere, not even the folder
+# asked for. Then, with an offscreen display, a folder that cannot be made even by root fails the
+# same way, and a folder whose name is not UTF-8 is the one the game uses.
 set -euo pipefail
 game=$1
 version=$2
@@ -39,11 +40,14 @@ expect 2 2 "Missing value after '--folder'" --folder
 expect 2 2 'needs the name of a folder' --folder ''
 expect 2 2 "unexpected argument '$cafe'" "$cafe"
 expect 2 2 'cannot be used together' --folder here --user-files
-expect 2 2 "cannot keep the files in 'file/$cafe': Not a directory" --folder "file/$cafe"
+expect 2 2 'no window can be opened' --folder "$cafe"
 test "$(ls -A . "$scratch/home")" = "$(printf '.:\nfile\n\n%s:' "$scratch/home")" ||
   { echo "written:"; ls -AR . "$scratch/home"; exit 1; }
 
-# The game makes the folder its working directory; the one it enters is the one it uses.
+# With a window to open: a folder that cannot be made, and one whose name is not UTF-8, which the
+# game makes its working directory: the one it enters is the one it uses.
+QT_QPA_PLATFORM=offscreen expect 2 2 "cannot keep the files in 'file/$cafe': Not a directory" \
+  --folder "file/$cafe"
 mkdir "$cafe"
 here=$(pwd -P)
 QT_QPA_PLATFORM=offscreen "$game" --folder "$cafe" > "$scratch/1" 2>&1 &

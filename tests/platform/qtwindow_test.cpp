@@ -11,13 +11,19 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <filesystem>
 #include <random>
 
 #include "../harness.h"
+#include "../persist/workdir.h"
 #include "input/keyboard.h"
 #include "model/colors.h"
 #include "model/piecebox.h"
+#include "persist/gamefile.h"
+#include "persist/highscores.h"
+#include "persist/savedgame.h"
+#include "platform/qt/qtsignals.h"
 #include "platform/qt/qtwindow.h"
 #include "render/drawscene.h"
 #include "render/literal.h"
@@ -313,6 +319,39 @@ TEST(QtWindow, ClosingMidGameKeepsItAndTheNextStartShowsItPaused) {
   qtgame q;
   ASSERT_TRUE(QTest::qWaitFor([&] { return q.g->shownscore == 130; }));
   EXPECT_TRUE(q.g->paused == 1 && std::pair(q.w.picture().image(), q.w.windowTitle()) == shown);
+}
+
+TEST(QtWindow, ASignalEndsTheGameAtOnceKeepingItAndAScoreThatWaitsForItsName) {
+  // SIGTERM, as at a logout, while a message waits for the player: nobody answers it, the game is
+  // kept and the loop left. Then at game over with a name half typed: the score is kept under it.
+  std::filesystem::remove(gamefile);
+  {
+    qtgame q;
+    ASSERT_TRUE(q.started());
+    const signalwatch endings([&] { q.w.endsession(); });
+    QTimer::singleShot(0, &q.w, [&] {
+      q.onmodal([](QWidget*) { std::raise(SIGTERM); });
+      q.kubrix.menu_Click(menuitem::highscores);
+    });
+    QTimer::singleShot(3000, &q.w, [] { QApplication::exit(1); });  // a hang fails the test
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(readtext(gamefile), savedgametext(savedgameof(*q.g, q.w)));
+  }
+  std::filesystem::remove(gamefile);
+  qtgame q;
+  ASSERT_TRUE(q.started());
+  const signalwatch endings([&] { q.w.endsession(); });
+  std::tie(q.g->score, q.g->landed) = std::tuple(120, 1);  // lands on its spawn row
+  q.kubrix.Timer1_Timer();
+  ASSERT_TRUE(q.w.visible(control::Text7));
+  q.w.settext(control::Text7, "Dee");
+  QTimer::singleShot(0, &q.w, [] { std::raise(SIGTERM); });
+  QTimer::singleShot(3000, &q.w, [] { QApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  const std::vector<highscore> records = readhighscores().records;
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(std::pair(records[0].name, records[0].score), std::pair(std::string("Dee"), 130L));
+  EXPECT_FALSE(std::filesystem::exists(gamefile));
 }
 
 }  // namespace
