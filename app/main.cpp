@@ -66,9 +66,10 @@ int main(int argc, char** argv) {
   }
   folderlock lock;
   if (!lock.take()) {
-    std::fputs("kubrix3d: a game is already running on the files in this folder; it was asked to "
-               "come to the front.\n",
-               stderr);
+    std::fputs(
+        "kubrix3d: a game is already running on the files in this folder; it was asked to "
+        "come to the front.\n",
+        stderr);
     return 0;
   }
 

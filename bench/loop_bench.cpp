@@ -33,8 +33,8 @@ double cpuseconds() {
 
 // The real window on the offscreen platform, paused with P, left alone for ten seconds.
 void PausedWindowCpu(benchmark::State& state) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                  : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   static int argc = 1;
   static char name[] = "loop_bench";
   static char* argv[] = {name, nullptr};
@@ -122,8 +122,8 @@ void LandingAndKeepFullWell(benchmark::State& state) {
     state.PauseTiming();
     const auto start = std::chrono::steady_clock::now();
     if (waitforkeeping() != 0) state.SkipWithError("the game could not be kept");
-    written += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                   .count();
+    written +=
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     state.ResumeTiming();
   }
   state.counters["cubes_kept"] = static_cast<double>(

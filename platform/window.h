@@ -58,7 +58,7 @@ class events {
 
   virtual void Form_Activate() = 0;  // the first activation only
   virtual void Form_Resize() = 0;
-  virtual void Form_Unload() = 0;  // asked to close: the window closes once the game quits
+  virtual void Form_Unload() = 0;     // asked to close: the window closes once the game quits
   virtual void Session_Commit() = 0;  // the desktop session asks for the player's work to be saved
   virtual void Session_End() = 0;     // a signal ends the program: keep what can be, ask nothing
   virtual void Form_KeyDown(int keycode) = 0;

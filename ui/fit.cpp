@@ -111,10 +111,8 @@ bool fitpicture(gamestate& g, const surface& area) {
     }
   }
   // Within what the game's files hold: only a screen some 6000 pixels across leaves more.
-  g.squarewidth =
-      std::clamp(g.squarewidth, limits::smallestsquarewidth, limits::largestsquare);
-  g.squareheight =
-      std::clamp(g.squareheight, limits::smallestsquareheight, limits::largestsquare);
+  g.squarewidth = std::clamp(g.squarewidth, limits::smallestsquarewidth, limits::largestsquare);
+  g.squareheight = std::clamp(g.squareheight, limits::smallestsquareheight, limits::largestsquare);
   if (shrank) {
     g.maxsquares = std::min(g.maxsquares, shapecap(g));
     g.maxlayers = std::min(g.maxlayers, layercap(g));

@@ -158,7 +158,8 @@ TEST_F(PlayerFiles, AGameClosedAndResumedPlaysOnAsIfItHadNeverStopped) {
 
     harness after(99);
     after.start();
-    EXPECT_TRUE(fs::exists(gamefile));  // kept until the game ends; P resumes it: it came back paused
+    // Kept until the game ends; P resumes it: it came back paused.
+    EXPECT_TRUE(fs::exists(gamefile));
     after.w.key('P');
     for (harness* h : {&before, &after}) play(*h, 2, 200);
     EXPECT_EQ(difference(before, after), "");
@@ -192,12 +193,15 @@ TEST_F(PlayerFiles, NoSavedGameValueTheGameCannotHaveIsReadAndAFileThatHoldsOneI
   const std::string real = savedgametext(savedgameof(*h.g, h.w));
   ASSERT_TRUE(readsavedgame(real));
   for (size_t n = 0; n < real.size(); ++n) ASSERT_FALSE(readsavedgame(real.substr(0, n))) << n;
+  // A table: clang-format would give each line its own.
+  // clang-format off
   for (const std::string line :
        {"well 11 30 2 99", "well 2 31 2 99", "piece 2 1 1 77", "piece 1 1 1 0", "piece 1 1 1",
         "place 0 29 9", "place 10 29 -1", "extents 0 2 1", "extents 0 1 2", "wellwidth 42",
         "wellheight 5", "welldepth 12", "maxsquares 662", "squarewidth 14.0", "gametype -97",
         "view 9", "blockcolor 16777215", "random 0 0 0 0", "nextgame 3 0",
         "score 1000000000000001", "score -1000000000000001"})
+    // clang-format on
     EXPECT_FALSE(readsavedgame(withline(real, line))) << line;
   const size_t last = real.find("\nblockcolormode") + 1;  // a setting's line lost
   EXPECT_FALSE(readsavedgame(std::string(real).erase(last, real.find('\n', last) + 1 - last)));
