@@ -3,31 +3,20 @@
 // files in the working directory after every landing, and no test may meet a file of an earlier
 // run or leave one in the build tree.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <string>
+#include <optional>
 
-#include "persist/gamefile.h"
+#include "tests/persist/workdir.h"
 
 namespace {
 
 class freshfolder : public ::testing::Environment {
  public:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kubrix-run-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    std::filesystem::current_path(folder_ = pattern);
-  }
-  void TearDown() override {
-    waitforkeeping();
-    std::filesystem::current_path(home_);
-    std::filesystem::remove_all(folder_);
-  }
+  void SetUp() override { folder_.emplace(); }
+  void TearDown() override { folder_.reset(); }
 
  private:
-  std::filesystem::path home_ = std::filesystem::current_path();
-  std::filesystem::path folder_;
+  std::optional<scratchfolder> folder_;
 };
 
 [[maybe_unused]] ::testing::Environment* const environment =

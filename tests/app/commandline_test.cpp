@@ -23,7 +23,7 @@ TEST_F(UserFiles, UnderXdgDataHomeElseHomeInAFolderMadeWhenMissing) {
   ASSERT_EQ(savesettings(*std::make_unique<gamestate>()), 0);
   ASSERT_EQ(appendhighscore(highscore{"Ann", 130}), 0);
   for (const char* name : {settingsfile, highscorefile})
-    EXPECT_TRUE(std::filesystem::exists(folder_ / "made/here" / name)) << name;
+    EXPECT_TRUE(std::filesystem::exists(folder() / "made/here" / name)) << name;
 }
 
 TEST(FolderName, IsTheBytesGivenInEveryFormAndInItsMessages) {

@@ -5,30 +5,51 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include "persist/gamefile.h"
+
+// A fresh empty folder, the working directory while it lasts; then it goes with all it holds.
+class scratchfolder {
+ public:
+  scratchfolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kubrix-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+      throw std::filesystem::filesystem_error("no scratch folder",
+                                              std::error_code(errno, std::generic_category()));
+    std::filesystem::current_path(folder_ = pattern);
+  }
+  scratchfolder(const scratchfolder&) = delete;
+  scratchfolder& operator=(const scratchfolder&) = delete;
+  const std::filesystem::path& path() const { return folder_; }
+  ~scratchfolder() {
+    waitforkeeping();  // the game in the background writes into this folder
+    std::filesystem::current_path(home_);
+    std::filesystem::remove_all(folder_);
+  }
+
+ private:
+  std::filesystem::path home_ = std::filesystem::current_path();
+  std::filesystem::path folder_;
+};
 
 // Runs each test in a fresh empty folder: the game keeps its settings and record files in the
 // working directory, and no test may meet another's file or touch the repository.
 class workdir : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kubrix-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    std::filesystem::current_path(folder_ = pattern);
-  }
-  void TearDown() override {
-    waitforkeeping();  // the game in the background writes into this folder
-    std::filesystem::current_path(home_);
-    std::filesystem::remove_all(folder_);
-  }
-  std::filesystem::path home_ = std::filesystem::current_path();
-  std::filesystem::path folder_;
+  void SetUp() override { folder_.emplace(); }
+  void TearDown() override { folder_.reset(); }
+  const std::filesystem::path& folder() const { return folder_->path(); }
+
+ private:
+  std::optional<scratchfolder> folder_;
 };
 
 // The whole content of a file, empty when there is none.
