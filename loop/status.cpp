@@ -4,21 +4,36 @@
 #include <algorithm>
 #include <array>
 
+#include "loop/title.h"
+#include "model/numbers.h"
+
 namespace {
 
 // An option panel is open while its Done button is shown.
 constexpr std::array<control, 4> donebuttons{control::Command1, control::Command2,
                                              control::Command3, control::Command4};
 
+std::string statepart(const gamestate& g, const window& w) {
+  if (w.visible(control::Text7)) return {};
+  if (g.gameover == 1) return "Game over — Options › New Game";
+  const bool panelopen =
+      std::any_of(donebuttons.begin(), donebuttons.end(), [&](control c) { return w.visible(c); });
+  if (g.paused == 0 || g.messagehold == 1 || panelopen) return {};
+  return g.pausedbyleaving == 1 ? "Paused — press P to go on" : "Paused";
+}
+
+// After game over gametype holds no kind of game: the one just played is in savedgametype.
+std::string pointspart(const gamestate& g) {
+  const std::string kind = kindword(g.gametype == gametypes::over ? g.savedgametype : g.gametype);
+  return (kind.empty() ? "" : kind + " · ") + "Difficulty " + difficultyword(g.difficulty) + " · " +
+         formatnumber(g.score) + " points";
+}
+
 }  // namespace
 
 std::string gamestatus(const gamestate& g, const window& w) {
-  if (w.visible(control::Text7)) return {};
-  if (g.gameover == 1) return "Game over — Options › New Game starts a new one";
-  const bool panelopen =
-      std::any_of(donebuttons.begin(), donebuttons.end(), [&](control c) { return w.visible(c); });
-  if (g.paused == 1 && g.messagehold == 0 && !panelopen) return "Paused";
-  return {};
+  const std::string state = statepart(g, w);
+  return (state.empty() ? "" : state + " · ") + pointspart(g);
 }
 
 void updatestatus(const gamestate& g, window& w) {
