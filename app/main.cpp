@@ -7,6 +7,7 @@
 
 #include "app/commandline.h"
 #include "app/game.h"
+#include "platform/qt/keptwindow.h"
 #include "platform/qt/qtwindow.h"
 #include "ui/menubar.h"
 
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
       QIcon::fromTheme("io.vovov.Kubrix3d", QIcon(":/icons/io.vovov.Kubrix3d.png")));
   auto state = std::make_unique<gamestate>();
   qtwindow mainwindow(menubar(), panelcontrols());
+  const keptwindow kept(mainwindow);  // its size, place and choices from the last run
   game kubrix(*state, mainwindow);
   mainwindow.connect(kubrix);
   mainwindow.show();
