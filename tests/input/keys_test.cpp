@@ -112,7 +112,7 @@ TEST(FormKeyDown, EachStateLetsThroughOnlyItsKeysAndTheKeyListNamesThemAll) {
     EXPECT_TRUE(works.empty() || changed == works) << changed;
   }
   // A line for each key command of the Key-Help menu, then F1; every key named once.
-  const auto& help = menubar().back().children;
+  const std::vector<menudef> help = menubar().back().children;
   EXPECT_EQ(keylist().size(), std::count_if(help.begin(), help.end(), [](auto& m) {
                                 return !m.children.empty();
                               }) + 1);
