@@ -19,6 +19,13 @@ void game::Form_Activate() {
   resumeorstart(g_, w_);
 }
 
+void game::Form_Deactivate() {
+  if (!started_) return;
+  // With "Pause When Window Is Left" off the game runs on unseen, as it always did.
+  if (w_.checked(menuitem::pauseonleave)) windowleft(g_);
+  afteryield(g_, w_);
+}
+
 void game::Form_Resize() {
   g_.lastview = -982;
   if (started_) afteryield(g_, w_);

@@ -11,6 +11,7 @@ class game : public events {
   game(gamestate& g, window& w) : g_(g), w_(w) {}
 
   void Form_Activate() override;
+  void Form_Deactivate() override;
   void Form_Resize() override;
   void Form_Unload() override;
   void Session_Commit() override;

@@ -10,6 +10,7 @@
 
 #include "app/commandline.h"
 #include "app/game.h"
+#include "platform/qt/keptwindow.h"
 #include "platform/qt/qtlock.h"
 #include "platform/qt/qtsignals.h"
 #include "platform/qt/qtwindow.h"
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
 
   auto state = std::make_unique<gamestate>();
   qtwindow mainwindow(menubar(), panelcontrols());
+  const keptwindow kept(mainwindow);  // its size, place and choices from the last run
   game kubrix(*state, mainwindow);
   mainwindow.connect(kubrix);
   lock.onraise = [&mainwindow] { mainwindow.bringtofront(); };

@@ -36,8 +36,10 @@ void dropkey(gamestate& g, surface&, int) {
   g.piecey += 1;
 }
 
+// A pause by P is the player's own, whatever paused the game before.
 void pausekey(gamestate& g, surface&, int) {
   g.paused = 1 - g.paused;
+  g.pausedbyleaving = 0;
 }
 
 // The view a quarter turn on within its group of four (side views 1..4, top views 5..8).
@@ -124,6 +126,12 @@ void Form_KeyDown(gamestate& g, surface& s, int keycode) {
   if (g.gameover == 1 && !key->aftergameover) return;
   if (g.paused == 1 && !key->whilepaused) return;
   key->run(g, s, keycode);
+}
+
+void windowleft(gamestate& g) {
+  if (g.paused == 1 || g.gameover == 1) return;
+  g.paused = 1;
+  g.pausedbyleaving = 1;
 }
 
 std::vector<keyhelp> keylist() {

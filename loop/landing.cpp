@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loop/landing.h"
 
+#include <algorithm>
+
 #include "loop/highscore.h"
 #include "loop/title.h"
 #include "model/layers.h"
@@ -21,15 +23,32 @@ void fixpiece(gamestate& g) {
   }
 }
 
+// Every sound waits on the player's "Sound" check mark.
+void play(window& w, soundeffect effect) {
+  if (w.checked(menuitem::sound)) w.playsound(effect);
+}
+
+// A piece that cleared no layer just lands; more layers at once sound stronger, up to four.
+soundeffect landingsound(int layers) {
+  constexpr soundeffect bylayers[] = {soundeffect::landing, soundeffect::layers1,
+                                      soundeffect::layers2, soundeffect::layers3,
+                                      soundeffect::layers4};
+  return bylayers[std::clamp(layers, 0, 4)];
+}
+
 }  // namespace
 
 void landing(gamestate& g, window& w) {
   fixpiece(g);
   g.landed = 0;
-  clearlayers(g);
+  const int layers = clearlayers(g);
   if (g.piecey < 1 && g.gameover == 0 && g.gametype != gametypes::over) {
     gameoversteps(g, w);
     highscorecheck(g, w);
+    // One sound for the end: the high score's, when its panel asks for a name.
+    play(w, w.visible(control::Text7) ? soundeffect::highscore : soundeffect::gameover);
+  } else {
+    play(w, landingsound(layers));
   }
 }
 

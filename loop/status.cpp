@@ -5,37 +5,48 @@
 #include <array>
 #include <cstring>
 
+#include "loop/title.h"
+#include "model/numbers.h"
+
 namespace {
 
 // An option panel is open while its Done button is shown.
 constexpr std::array<control, 4> donebuttons{control::Command1, control::Command2,
                                              control::Command3, control::Command4};
 
-// The game's own state: over, or paused by the player.
-std::string playstatus(const gamestate& g, const window& w) {
+std::string statepart(const gamestate& g, const window& w) {
   if (w.visible(control::Text7)) return {};
-  if (g.gameover == 1) return "Game over — Options › New Game starts a new one";
+  if (g.gameover == 1) return "Game over — Options › New Game";
   const bool panelopen =
       std::any_of(donebuttons.begin(), donebuttons.end(), [&](control c) { return w.visible(c); });
-  if (g.paused == 1 && g.messagehold == 0 && !panelopen) return "Paused";
-  return {};
+  if (g.paused == 0 || g.messagehold == 1 || panelopen) return {};
+  return g.pausedbyleaving == 1 ? "Paused — press P to go on" : "Paused";
 }
 
 // A game that cannot be kept goes on all the same; the player learns it here, not in a message
 // at every landing.
-std::string keepstatus(const gamestate& g) {
+std::string keeppart(const gamestate& g) {
   if (g.keepfailure == 0) return {};
   return std::string("The game cannot be kept right now (") + std::strerror(g.keepfailure) +
          "); the next landing tries again";
 }
 
+// After game over gametype holds no kind of game: the one just played is in savedgametype.
+std::string pointspart(const gamestate& g) {
+  const std::string kind = kindword(g.gametype == gametypes::over ? g.savedgametype : g.gametype);
+  return (kind.empty() ? "" : kind + " · ") + "Difficulty " + difficultyword(g.difficulty) + " · " +
+         formatnumber(g.score) + " points";
+}
+
 }  // namespace
 
 std::string gamestatus(const gamestate& g, const window& w) {
-  const std::string play = playstatus(g, w);
-  const std::string keep = keepstatus(g);
-  if (play.empty() || keep.empty()) return play + keep;
-  return play + " · " + keep;
+  std::string line;
+  for (const std::string& part : {statepart(g, w), keeppart(g), pointspart(g)}) {
+    if (part.empty()) continue;
+    line += (line.empty() ? "" : " · ") + part;
+  }
+  return line;
 }
 
 void updatestatus(const gamestate& g, window& w) {

@@ -3,9 +3,6 @@
 
 #include "model/numbers.h"
 
-namespace {
-
-// The word for a menu kind of game, empty for any other code.
 std::string kindword(int gametype) {
   switch (gametype) {
     case gametypes::regular: return "Regular";
@@ -16,6 +13,8 @@ std::string kindword(int gametype) {
     default: return {};
   }
 }
+
+namespace {
 
 // "Game-Type: ... / Difficulty: ... [/ Shape-Size: ...]", shared by both forms of the title.
 std::string gamedescription(const gamestate& g) {

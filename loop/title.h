@@ -9,6 +9,9 @@
 // The window's own caption, shown until the first title update.
 inline constexpr const char* windowcaption = "Vovov Kubrix 3d - By Vendrisalo (Age 20)";
 
+// The kind of game as the title names it; empty for a code that is no kind of the menus.
+std::string kindword(int gametype);
+
 // The difficulty as the title names it.
 std::string difficultyword(int difficulty);
 

@@ -32,7 +32,8 @@ struct gamestate {
   int64_t shownscore = -1;
   int shapeonly = 0;
   int paused = 0;
-  int messagehold = 0;  // 1 while only an open message keeps the game paused, not the player
+  int messagehold = 0;      // 1 while only an open message keeps the game paused, not the player
+  int pausedbyleaving = 0;  // 1 while the game waits because the player left its window
   int gameover = 0;
   int gametype = gametypes::regular;
   int savedgametype = gametypes::regular;

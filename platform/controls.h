@@ -30,9 +30,16 @@ enum class menuitem {
   choosegrid,
   chooseshape,
   chooselayers,
+  // The desktop's own items, beside the play options and the key list.
+  pauseonleave,
+  sound,
+  allkeys,
+  howtoplay,
+  about,
 };
 
-// One entry of the menu bar: a menu with children, or an item (checkable or not).
+// One entry of the menu bar: a menu with children, or an item (checkable or not); an entry with
+// no caption is a separator line.
 struct menudef {
   std::string caption;
   menuitem id = menuitem::none;

@@ -6,7 +6,12 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/sounds.h"
 #include "platform/surface.h"
+
+// The file in the game's folder where the window keeps what the settings file has no place for:
+// its size, place and state, and the "Pause When Window Is Left" and "Sound" choices.
+inline constexpr const char* windowfile = "kubrix3d.ini";
 
 // One line of the key list: keys by name, and what they do.
 struct keyhelp {
@@ -42,6 +47,11 @@ class window {
   virtual void showinformation(const std::string& text) = 0;
   // The list of keys, shown the same way; Escape closes it too.
   virtual void showkeys(const std::vector<keyhelp>& keys) = 0;
+  // A page of help (how to play, about the game) under its heading, shown the same way.
+  virtual void showhelp(const std::string& heading, const std::string& text) = 0;
+  // Starts a sound effect and returns at once, never waiting for it. Without an audio device it
+  // does nothing.
+  virtual void playsound(soundeffect effect) = 0;
   // A line of text over the drawing area, outside the picture ("Paused"); empty for none. It is
   // no part of the picture.
   virtual void setstatus(const std::string& text) = 0;
@@ -57,6 +67,9 @@ class events {
   virtual ~events() = default;
 
   virtual void Form_Activate() = 0;  // the first activation only
+  // The player left the window: another window took the focus, or it was minimised or hidden.
+  // The game's own menus, panels and messages are no leaving.
+  virtual void Form_Deactivate() = 0;
   virtual void Form_Resize() = 0;
   virtual void Form_Unload() = 0;     // asked to close: the window closes once the game quits
   virtual void Session_Commit() = 0;  // the desktop session asks for the player's work to be saved

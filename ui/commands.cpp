@@ -3,6 +3,7 @@
 
 #include "persist/restoresettings.h"
 #include "persist/settings.h"
+#include "ui/help.h"
 #include "ui/highscorepanel.h"
 #include "ui/highscoretable.h"
 #include "ui/message.h"
@@ -79,6 +80,21 @@ void menu_Click(gamestate& g, window& w, menuitem item) {
       break;
     case menuitem::chooselayers:
       chooselayers_Click(g, w);
+      break;
+    case menuitem::pauseonleave:
+      pauseonleave_Click(w);
+      break;
+    case menuitem::sound:
+      sound_Click(w);
+      break;
+    case menuitem::allkeys:
+      F1_KeyDown(g, w);
+      break;
+    case menuitem::howtoplay:
+      howtoplay_Click(g, w);
+      break;
+    case menuitem::about:
+      about_Click(g, w);
       break;
     default:
       break;

@@ -15,6 +15,9 @@ menudef check(const char* caption, menuitem id, bool on) {
 menudef menu(const char* caption, std::vector<menudef> children) {
   return {caption, menuitem::none, false, false, std::move(children)};
 }
+menudef separator() {
+  return {};
+}
 // A Key-Help entry: an item that only shows the key in its one sub-item.
 menudef keyhelp(const char* caption, const char* key) {
   return menu(caption, {menu(key, {})});
@@ -45,6 +48,9 @@ std::vector<menudef> menubar() {
                                      check("All Sizes", menuitem::allsizes, false)}),
                menu("Other Game-Types",
                     {check("Hole-in-One (regular)", menuitem::holeinone, false)}),
+               separator(),
+               check("Pause When Window Is Left", menuitem::pauseonleave, true),
+               check("Sound", menuitem::sound, true),
            }),
       menu("Size-Options", {item("Choose Game-Size", menuitem::choosesize),
                             item("Choose Grid-Size", menuitem::choosegrid)}),
@@ -71,6 +77,10 @@ std::vector<menudef> menubar() {
                keyhelp("Rotating shape about the X-Axis", "{Press \"J\" or \"H\"}"),
                keyhelp("Rotating shape about the Y-Axis", "{Press \"U\" or \"Y\"}"),
                keyhelp("Rotating shape about the Z-Axis", "{Press \"I\" or \"K\"} "),
+               separator(),
+               item("All Keys (F1)", menuitem::allkeys),
+               item("How to Play", menuitem::howtoplay),
+               item("About Vovov Kubrix 3d", menuitem::about),
            }),
   };
 }

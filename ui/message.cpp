@@ -30,6 +30,10 @@ void informplayer(gamestate& g, window& w, const std::string& text) {
   whilepaused(g, [&] { w.showinformation(text); });
 }
 
+void helpplayer(gamestate& g, window& w, const std::string& heading, const std::string& text) {
+  whilepaused(g, [&] { w.showhelp(heading, text); });
+}
+
 void F1_KeyDown(gamestate& g, window& w) {
   whilepaused(g, [&] { w.showkeys(keylist()); });
 }

@@ -15,6 +15,9 @@ void warnplayer(gamestate& g, window& w, const std::string& text);
 // Something the player asked to see (the high-score table), shown the same way.
 void informplayer(gamestate& g, window& w, const std::string& text);
 
+// A page of help under its heading, shown the same way.
+void helpplayer(gamestate& g, window& w, const std::string& heading, const std::string& text);
+
 // F1: every key and what it does, shown the same way.
 void F1_KeyDown(gamestate& g, window& w);
 

@@ -45,3 +45,10 @@ void blockuniform_Click(gamestate& g, window& w) {
   checkvalue(w, blockcolormarks, 0);
   g.blockcolormode = 0;
 }
+
+void pauseonleave_Click(window& w) {
+  w.setchecked(menuitem::pauseonleave, !w.checked(menuitem::pauseonleave));
+}
+void sound_Click(window& w) {
+  w.setchecked(menuitem::sound, !w.checked(menuitem::sound));
+}

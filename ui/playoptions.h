@@ -19,3 +19,8 @@ void truecolor_Click(gamestate& g, window& w);
 void color16_Click(gamestate& g, window& w);
 void blockrandom_Click(gamestate& g, window& w);
 void blockuniform_Click(gamestate& g, window& w);
+
+// "Pause When Window Is Left" and "Sound" in "Play-Options": each click turns its check mark
+// over, and the check mark is the choice. The window keeps both in its own file.
+void pauseonleave_Click(window& w);
+void sound_Click(window& w);

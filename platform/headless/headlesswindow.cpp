@@ -18,6 +18,9 @@ headlesswindow::headlesswindow(int width, int height) : width_(width), height_(h
 void headlesswindow::activate() {
   if (deliverable()) sink_->Form_Activate();
 }
+void headlesswindow::leave() {
+  if (deliverable()) sink_->Form_Deactivate();
+}
 void headlesswindow::key(int keycode) {
   if (deliverable()) sink_->Form_KeyDown(keycode);
 }

@@ -29,6 +29,7 @@ class headlesswindow : public window, public surface {
 
   // Events a test can fire. Each runs the game's handler to its end, as the toolkit would.
   void activate();
+  void leave();  // the player switches to another window
   void key(int keycode);
   void tick();
   void click(menuitem item);
@@ -46,6 +47,8 @@ class headlesswindow : public window, public surface {
   std::vector<std::string> messages;
   std::vector<std::string> informations;
   std::vector<std::vector<keyhelp>> keylists;
+  std::vector<std::string> helppages;  // each page's heading, a line, then its text
+  std::vector<soundeffect> sounds;
   std::string status;
   bool quitrequested = false;
   uint64_t clock = 12345;  // what timeofday() answers: the seed of a headless game
@@ -71,6 +74,10 @@ class headlesswindow : public window, public surface {
   void showmessage(const std::string& text) override { messages.push_back(text); }
   void showinformation(const std::string& text) override { informations.push_back(text); }
   void showkeys(const std::vector<keyhelp>& keys) override { keylists.push_back(keys); }
+  void showhelp(const std::string& heading, const std::string& text) override {
+    helppages.push_back(heading + '\n' + text);
+  }
+  void playsound(soundeffect effect) override { sounds.push_back(effect); }
   void setstatus(const std::string& text) override { status = text; }
   void quit() override { quitrequested = true; }
   uint64_t timeofday() const override { return clock; }

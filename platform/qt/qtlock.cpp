@@ -4,10 +4,11 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr int requestwait = 1000;
 
 }  // namespace
 
-folderlock::folderlock() : lock_(QDir::current().absoluteFilePath(lockfile)) {
+folderlock::folderlock() : lock_(lockfile) {
   // A game runs for hours: only a lock whose process is gone is stale, never an old one.
   lock_.setStaleLockTime(0);
 }
@@ -27,9 +28,10 @@ folderlock::~folderlock() {
 }
 
 QString folderlock::socketname() const {
-  // The real path, bytes as the file system has them: a folder reached through a link or by
-  // another name is the same folder.
-  const QByteArray folder = QFile::encodeName(QDir::current().canonicalPath());
+  // The real path, bytes as the file system has them (a name that is no text stays itself): a
+  // folder reached through a link or by another name is the same folder.
+  const std::unique_ptr<char, void (*)(void*)> real(realpath(".", nullptr), &std::free);
+  const QByteArray folder(real ? real.get() : "");
   const QByteArray hash = QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex();
   const QString name = "kubrix3d-" + QString::number(getuid()) + "-" + hash.left(24);
   // In the player's own runtime folder where there is one; Qt's temporary folder otherwise.

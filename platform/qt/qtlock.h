@@ -31,6 +31,7 @@ class folderlock : public QObject {
  private:
   QString socketname() const;
 
-  QLockFile lock_;
+  QLockFile
+      lock_;  // by its plain name: the working directory may be named in bytes that are no text
   std::unique_ptr<QLocalServer> server_;
 };

@@ -21,6 +21,7 @@
 #include <chrono>
 
 #include "platform/keys.h"
+#include "platform/qt/leavewatch.h"
 
 namespace {
 
@@ -85,6 +86,9 @@ canvas::canvas(qtsurface& picture, QWidget* parent) : QWidget(parent), picture_(
 }
 
 int canvas::keycode(const QKeyEvent& event) {
+  // Ctrl+N and Ctrl+Q reach the drawing area only while their menu item is disabled.
+  const QKeyCombination combination = event.keyCombination();
+  if (combination == (Qt::CTRL | Qt::Key_N) || combination == (Qt::CTRL | Qt::Key_Q)) return 0;
   const int key = event.key();
   if (key == Qt::Key_Return || key == Qt::Key_Enter) return keys::enter;
   if (key == Qt::Key_Left) return keys::left;
@@ -137,6 +141,14 @@ qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controld
     deliver([](events& e) { e.Form_Resize(); });
   };
 
+  leave_ = new leavewatch(*this, [this] { deliver([](events& e) { e.Form_Deactivate(); }); });
+  // F11 switches full screen, the desktop's way, and never reaches the game.
+  auto* fullscreen = new QAction(this);
+  fullscreen->setShortcut(Qt::Key_F11);
+  QObject::connect(fullscreen, &QAction::triggered, this,
+                   [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+  addAction(fullscreen);
+
   timer1_.setInterval(1000);
   QObject::connect(&timer1_, &QTimer::timeout, this,
                    [this] { deliver([](events& e) { e.Timer1_Timer(); }); });
@@ -146,6 +158,11 @@ qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controld
   // menu bar would otherwise hide its last menus behind an overflow button.
   resize(std::max(500, menuBar()->sizeHint().width()), 554 + menuBar()->sizeHint().height());
   area_->setFocus();
+}
+
+qtwindow::~qtwindow() {
+  sink_ = nullptr;
+  delete leave_;
 }
 
 void qtwindow::addmenu(QWidget* parent, const menudef& def) {
@@ -159,9 +176,16 @@ void qtwindow::addmenu(QWidget* parent, const menudef& def) {
     QObject::connect(sub, &QMenu::aboutToHide, this, &qtwindow::repaintwhole);
     return;
   }
+  if (def.caption.empty()) {
+    menu->addSeparator();
+    return;
+  }
   QAction* action = menu->addAction(QString::fromStdString(def.caption));
   // A caption without a command (the key list) shows text and does nothing when chosen.
   if (def.id == menuitem::none) return;
+  // The desktop's shortcuts, shown beside their items; a disabled item takes its shortcut along.
+  if (def.id == menuitem::newgame) action->setShortcut(Qt::CTRL | Qt::Key_N);
+  if (def.id == menuitem::quit) action->setShortcut(Qt::CTRL | Qt::Key_Q);
   action->setCheckable(def.checkable);
   action->setChecked(def.checked);
   const menuitem id = def.id;
@@ -276,6 +300,7 @@ void qtwindow::showEvent(QShowEvent* event) {
   QTimer::singleShot(0, this, [this] {
     if (activated_ || sink_ == nullptr) return;
     activated_ = true;
+    if (checked(menuitem::sound)) sound_.prepare();
     picture_.setsize(area_->width(), area_->height());
     deliver([](events& e) { e.Form_Activate(); });
   });
@@ -292,7 +317,12 @@ void qtwindow::settitle(const std::string& title) {
 }
 
 void qtwindow::setchecked(menuitem item, bool on) {
-  if (auto found = actions_.find(item); found != actions_.end()) found->second->setChecked(on);
+  const auto found = actions_.find(item);
+  if (found == actions_.end() || found->second->isChecked() == on) return;
+  found->second->setChecked(on);
+  // Sound turned on during play is made ready at once, not at the first sound.
+  if (item == menuitem::sound && on && activated_) sound_.prepare();
+  if (onchoice) onchoice(item);
 }
 bool qtwindow::checked(menuitem item) const {
   const auto found = actions_.find(item);
@@ -381,6 +411,19 @@ void qtwindow::showkeys(const std::vector<keyhelp>& keys) {
   grid->addWidget(close, row, 0, 1, 2);
   list.exec();
   repaintwhole();
+}
+
+void qtwindow::showhelp(const std::string& heading, const std::string& text) {
+  QMessageBox page(QMessageBox::NoIcon, QString::fromStdString(heading),
+                   QString::fromStdString(text), QMessageBox::Ok, this);
+  page.setIconPixmap(QApplication::windowIcon().pixmap(64));
+  page.setTextFormat(Qt::PlainText);
+  page.exec();
+  repaintwhole();
+}
+
+void qtwindow::playsound(soundeffect effect) {
+  sound_.play(effect);
 }
 
 void qtwindow::repaintwhole() {

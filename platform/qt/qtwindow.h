@@ -9,10 +9,12 @@
 #include <map>
 #include <vector>
 
+#include "platform/qt/qtsound.h"
 #include "platform/qt/qtsurface.h"
 #include "platform/window.h"
 
 class QAction;
+class leavewatch;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,7 +26,8 @@ class canvas : public QWidget {
   std::function<void(int)> onkey;
   std::function<void()> onresize;
 
-  // The game's key code for a key event: 13 Enter, 37..40 arrows, 65..90 letters; 0 for others.
+  // The game's key code for a key event: 13 Enter, 37..40 arrows, 65..90 letters; 0 for others
+  // and for the desktop's shortcuts, which belong to the menus.
   static int keycode(const QKeyEvent& event);
 
  protected:
@@ -40,8 +43,12 @@ class canvas : public QWidget {
 class qtwindow : public QMainWindow, public window {
  public:
   qtwindow(const std::vector<menudef>& menus, const std::vector<controldef>& controls);
+  // Hidden as it goes, the window tells the game nothing more.
+  ~qtwindow() override;
 
   void connect(events& sink) { sink_ = &sink; }
+  // Told whenever the game moves a check mark, with the item.
+  std::function<void(menuitem)> onchoice;
 
   // The desktop session asks for the game to be saved; the game goes on.
   void commitsession();
@@ -67,6 +74,8 @@ class qtwindow : public QMainWindow, public window {
   void showmessage(const std::string& text) override;
   void showinformation(const std::string& text) override;
   void showkeys(const std::vector<keyhelp>& keys) override;
+  void showhelp(const std::string& heading, const std::string& text) override;
+  void playsound(soundeffect effect) override;
   void setstatus(const std::string& text) override;
   void quit() override;
   uint64_t timeofday() const override;
@@ -98,6 +107,8 @@ class qtwindow : public QMainWindow, public window {
   canvas* area_ = nullptr;
   QLabel* status_ = nullptr;  // "Paused" and the like, over the picture
   QTimer timer1_;
+  qtsound sound_{*this};
+  leavewatch* leave_ = nullptr;
   bool activated_ = false;
   bool quitting_ = false;  // the game has quit: the window may close
   std::map<menuitem, QAction*> actions_;

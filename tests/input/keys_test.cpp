@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -110,8 +111,11 @@ TEST(FormKeyDown, EachStateLetsThroughOnlyItsKeysAndTheKeyListNamesThemAll) {
     }
     EXPECT_TRUE(works.empty() || changed == works) << changed;
   }
-  // A line for each command of the Key-Help menu, then F1; every key named once.
-  EXPECT_EQ(keylist().size(), menubar().back().children.size() + 1);
+  // A line for each key command of the Key-Help menu, then F1; every key named once.
+  const std::vector<menudef> help = menubar().back().children;
+  EXPECT_EQ(keylist().size(), std::count_if(help.begin(), help.end(), [](auto& m) {
+                                return !m.children.empty();
+                              }) + 1);
   // Each key that works struck off the list: none may be missing (find fails), none left over.
   std::string listed = ", ";
   for (const keyhelp& line : keylist()) listed += line.keys + ", ";

@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <random>
 
-#include "../harness.h"
 #include "../persist/workdir.h"
 #include "input/keyboard.h"
 #include "model/colors.h"
@@ -27,60 +26,9 @@
 #include "platform/qt/qtwindow.h"
 #include "render/drawscene.h"
 #include "render/literal.h"
+#include "qtgame.h"
 
 namespace {
-
-// The one QApplication of a test process, made on first use on the offscreen platform. It is never
-// destroyed: tearing Qt down among the other statics at exit is not what these tests are about.
-// The process also moves into an empty folder of its own, so that no settings or record file
-// lying where the tests were started changes what the game does.
-QApplication& qtapp() {
-  static int argc = 1;
-  static char name[] = "platform_test";
-  static char* argv[] = {name, nullptr};
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static auto* application = new QApplication(argc, argv);
-  static QTemporaryDir folder;
-  [[maybe_unused]] static const bool moved = QDir::setCurrent(folder.path());
-  return *application;
-}
-
-// A game in the real window, shown at once. The game keeps the key codes that reach it.
-struct qtgame {
-  struct watchedgame : game {
-    using game::game;
-    void Form_KeyDown(int keycode) override {
-      codes.push_back(keycode);
-      game::Form_KeyDown(keycode);
-    }
-    std::vector<int> codes;
-  };
-
-  qtgame() {
-    w.connect(kubrix);
-    w.show();
-  }
-  // Until the window is active and the first picture drawn.
-  bool started() {
-    return QTest::qWaitForWindowActive(&w) && QTest::qWaitFor([&] { return g->shownscore == 0; });
-  }
-  // A key pressed and let go through the window system: to the window, which hands it to its focus
-  // widget.
-  void key(Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::sendKeyEvent(QTest::Click, w.windowHandle(), key, text, modifiers);
-  }
-  // Runs `act` on the window the next step opens and waits in, once it shows.
-  void onmodal(const std::function<void(QWidget*)>& act) {
-    QTimer::singleShot(0, &w, [act] {
-      if (QWidget* modal = QApplication::activeModalWidget()) act(modal);
-    });
-  }
-
-  QApplication& app = qtapp();
-  std::unique_ptr<gamestate> g = std::make_unique<gamestate>();
-  qtwindow w{menubar(), panelcontrols()};
-  watchedgame kubrix{*g, w};
-};
 
 // A scene drawn with Qt's painter on a picture of its own: by the game, or by the reference.
 QImage picture(void (*draw)(const gamestate&, surface&), const gamestate& g, int w, int h) {
@@ -194,14 +142,17 @@ TEST(QtWindow, ShowsTheSceneWhereTheProjectionPutsItSharpAndTheIndicationsOverIt
   };
   overlaid("Paused");
   q.key(Qt::Key_P, "p");
-  EXPECT_FALSE(status->isVisible());
+  EXPECT_FALSE(status->text().contains("Paused"));
   // The loop lands the piece on the top row, and with no points the game is over at once.
   std::tie(q.g->score, q.g->piecey, q.g->landed) = std::tuple(-10, 0, 1);
   q.key(Qt::Key_S, "s");
   overlaid("Game over");
   q.kubrix.menu_Click(menuitem::newgame);
-  EXPECT_FALSE(status->isVisible());
-  const QImage sharp = shown();
+  EXPECT_FALSE(status->text().contains("Game over"));
+  QImage sharp = shown();
+  const qreal ratio = q.app.devicePixelRatio();
+  QPainter(&sharp).fillRect(
+      QRectF(status->geometry().topLeft() * ratio, QSizeF(status->size()) * ratio), Qt::black);
   EXPECT_TRUE(sharp == q.w.picture().image().scaled(sharp.size()));
   EXPECT_EQ(sharp.size(), q.w.picture().image().size() * q.app.devicePixelRatio());
 }
@@ -290,7 +241,7 @@ TEST(QtPanels, AMessageHoldsTheGameStillAndGivesItsPauseBack) {
       int saidpaused = -1;  // no message shown
       q.onmodal([&](QWidget* box) {
         q.kubrix.Timer1_Timer();
-        saidpaused = q.w.findChild<QLabel*>("status")->isVisible();
+        saidpaused = q.w.findChild<QLabel*>("status")->text().startsWith("Paused");
         q.key(Qt::Key_P, "p");
         qobject_cast<QDialog*>(box)->accept();
       });
