@@ -5,22 +5,28 @@
 #include "ui/highscorepanel.h"
 #include "ui/message.h"
 
+namespace {
+
+std::string notsaved(int error) {
+  return filefailure("The game could not be saved to", gamefile, error);
+}
+
+}  // namespace
+
 bool keptforquit(gamestate& g, window& w) {
   if (g.quitwithoutsaving == 1) return true;
   const int error = keepgame(g, w);
   if (error == 0) return true;
   g.quitwithoutsaving = 1;
-  warnplayer(g, w,
-             filefailure("The game could not be saved to", gamefile, error) +
-                 " Quit or close the window again to leave without saving.");
+  warnplayer(g, w, notsaved(error) + " Quit or close the window again to leave without saving.");
   return false;
 }
 
 void commitsession(gamestate& g, window& w) {
   g.ending = 1;
   keephighscore(g, w);
-  g.quitwithoutsaving = 0;
-  keptforquit(g, w);
+  // Nobody was asked, so a later close still tries to save.
+  if (const int error = keepgame(g, w); error != 0) warnplayer(g, w, notsaved(error));
   g.ending = 0;
 }
 

@@ -139,8 +139,9 @@ TEST_F(KeptGame, TheLargestCellOnTheLargestScreenSavesAndResumes) {
 
 TEST_F(KeptGame, ASessionThatEndsKeepsGameAndScoreWithoutAWord) {
   // A logout asks first: the game and a score waiting for its name are kept under the account's
-  // name, no message shows and the game goes on. A signal ends the game the same way and quits,
-  // even when the game cannot be written; the message a close would show goes to standard error.
+  // name, no message shows and the game goes on; one that could not write the game leaves the next
+  // close to save it. A signal ends the game the same way and quits, even when the game cannot be
+  // written; the message a close would show goes to standard error.
   setenv("USER", "cleo", 1);
   harness h;
   h.start();
@@ -155,6 +156,14 @@ TEST_F(KeptGame, ASessionThatEndsKeepsGameAndScoreWithoutAWord) {
   EXPECT_EQ(readhighscores().records.at(0).name, "cleo");
   h.w.click(menuitem::newgame);
   land(h);
+  h.w.key('R');  // the view turns: the game moves on from its file
+  {
+    const fulldisk full(100);
+    h.w.commitsession();
+  }
+  h.w.close();  // the failed logout asked nothing: this close saves
+  EXPECT_EQ(std::pair(readtext(gamefile), h.w.quitrequested), std::pair(inplay(h), true));
+  h.w.quitrequested = false;  // plays on as if the window had stayed open
   {
     const fulldisk full(100);
     h.w.endsession();
