@@ -5,60 +5,61 @@
     <name>commandline</name>
     <message>
         <source>Try &apos;kubrix3d --help&apos; for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen zeigt &apos;kubrix3d --help&apos;.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>--folder and --user-files cannot be used together.</source>
-        <translation type="unfinished"></translation>
+        <translation>--folder und --user-files lassen sich nicht zusammen verwenden.</translation>
     </message>
     <message>
         <source>--folder needs the name of a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>--folder braucht den Namen eines Ordners.</translation>
     </message>
     <message>
         <source>--user-files needs XDG_DATA_HOME or HOME set to an absolute folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>--user-files braucht XDG_DATA_HOME oder HOME, auf einen absoluten Ordner gesetzt.</translation>
     </message>
     <message>
         <source>cannot keep the files in &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dateien können nicht in &apos;%1&apos; abgelegt werden: %2</translation>
     </message>
     <message>
         <source>no window can be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es lässt sich kein Fenster öffnen: %1</translation>
     </message>
     <message>
         <source>the game needs a graphical desktop (an X11 or Wayland display).</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel braucht eine grafische Arbeitsumgebung (eine X11- oder Wayland-Anzeige).</translation>
     </message>
     <message>
         <source>a game is already running on the files in this folder; it was asked to come to the front.</source>
-        <translation type="unfinished"></translation>
+        <translation>mit den Dateien in diesem Ordner läuft schon ein Spiel; es wurde gebeten, nach vorn zu kommen.</translation>
     </message>
     <message>
         <source>Vovov Kubrix 3d, a falling-block puzzle in three dimensions.
 Without options it keeps its settings and high scores in the working directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vovov Kubrix 3d, ein Puzzlespiel mit fallenden Blöcken in drei Dimensionen.
+Ohne Optionen legt es seine Einstellungen und die Bestenliste im Arbeitsverzeichnis ab.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
     </message>
     <message>
         <source>Show the version and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Version zeigen und beenden.</translation>
     </message>
     <message>
         <source>Keep the files in &lt;folder&gt;, made when missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien in &lt;folder&gt; ablegen, der angelegt wird, wenn er fehlt.</translation>
     </message>
     <message>
         <source>Keep the files in $XDG_DATA_HOME/kubrix3d, by default ~/.local/share/kubrix3d, made when missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien in $XDG_DATA_HOME/kubrix3d ablegen, sonst in ~/.local/share/kubrix3d; der Ordner wird angelegt, wenn er fehlt.</translation>
     </message>
 </context>
 <context>
@@ -73,7 +74,15 @@ A full layer scores 10 points for each of its cells, and every piece that lands 
 W shows the well from above and S from the side; R and T turn the view a quarter clockwise or counter-clockwise. P pauses and goes on. The game also pauses when you leave its window, unless Play-Options › Pause When Window Is Left is off. F11 switches full screen.
 
 The game keeps its files in one folder, which About names: %1 holds the choices that Options › Settings › Save Settings writes, %2 the high scores, %3 the game you left by closing the window, brought back paused at the next start, and %4 the window&apos;s size and place and the Pause and Sound choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teile aus Würfeln erscheinen oben im Schacht und fallen eine Reihe pro Sekunde. Die Pfeiltasten schieben ein Teil seitwärts, so wie das Bild den Schacht zeigt; H und J, I und K, U und Y drehen es; die Eingabetaste lässt es eine Reihe tiefer fallen. Kann es nicht weiter fallen, landet es. Eine Schicht des Schachts, die voller Würfel ist, verschwindet, und die Würfel darüber rücken an ihren Platz. Das Spiel ist vorbei, wenn ein Teil auf der Reihe landet, auf der es erschienen ist.
+
+Spiel-Optionen wählt die Spielart und den Schwierigkeitsgrad, vom nächsten Neuen Spiel (Strg+N) an. Leicht spielt vier feste Formen. Normal gießt flache Teile aus den Löchern im Boden des Schachts, so viele Schichten tief, wie Form-Optionen angibt; Hole-in-One nimmt ihnen die inneren Würfel. Schwer gießt Teile aus dem Relief des Stapels. Alle Größen lässt Teile bis zu der Zahl an Würfeln wachsen, die Form-Optionen vorgibt. Der Schwierigkeitsgrad bestimmt, wie ein neues Teil beim Erscheinen gedreht wird: gar nicht, um die senkrechte Achse oder beliebig.
+
+Eine volle Schicht bringt 10 Punkte für jede ihrer Zellen, und jedes Teil, das landet, bringt 10 (10 für jede seiner Schichten im normalen Spiel und im Hole-in-One). Neue Form tauscht das fallende Teil für 5 Punkte gegen ein anderes. Ein Ergebnis unter den zehn besten auf seinen Einstellungen fragt nach deinem Namen; Optionen › Bestenliste zeigt sie.
+
+W zeigt den Schacht von oben und S von der Seite; R und T drehen die Ansicht um eine Vierteldrehung im oder gegen den Uhrzeigersinn. P hält an und spielt weiter. Das Spiel hält auch an, wenn du sein Fenster verlässt, es sei denn, Spiel-Optionen › Pause beim Verlassen des Fensters ist aus. F11 schaltet auf Vollbild und zurück.
+
+Das Spiel legt seine Dateien in einem Ordner ab, den „Über“ nennt: %1 enthält die Auswahl, die Optionen › Einstellungen › Einstellungen speichern schreibt, %2 die Bestenliste, %3 das Spiel, das du durch Schließen des Fensters verlassen hast und das beim nächsten Start angehalten zurückkommt, und %4 Größe und Lage des Fensters sowie die Auswahl für Pause und Ton.</translation>
     </message>
     <message>
         <source>Vovov Kubrix 3d %1
@@ -83,509 +92,515 @@ Free software under the GNU General Public License, version 3 or (at your option
 
 The game keeps its files in
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vovov Kubrix 3d %1
+Ein Puzzlespiel mit fallenden Blöcken in drei Dimensionen.
+
+Freie Software unter der GNU General Public License, Version 3 oder (nach deiner Wahl) jeder späteren Version: GPL-3.0-or-later. Sie kommt ohne jede Gewährleistung.
+
+Das Spiel legt seine Dateien ab in
+%2</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>About Vovov Kubrix 3d</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Vovov Kubrix 3d</translation>
     </message>
 </context>
 <context>
     <name>keys</name>
     <message>
         <source>Move the shape sideways, the way the picture shows it</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form seitwärts bewegen, so wie das Bild sie zeigt</translation>
     </message>
     <message>
         <source>Rotate the shape about the X axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form um die X-Achse drehen</translation>
     </message>
     <message>
         <source>Rotate the shape about the Y axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form um die Y-Achse drehen</translation>
     </message>
     <message>
         <source>Rotate the shape about the Z axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form um die Z-Achse drehen</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Runter</translation>
     </message>
     <message>
         <source>Pause or resume the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel anhalten oder fortsetzen</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>Move the shape one row down</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form eine Reihe nach unten bewegen</translation>
     </message>
     <message>
         <source>Switch to the top view</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Ansicht von oben wechseln</translation>
     </message>
     <message>
         <source>Switch to the side view</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Seitenansicht wechseln</translation>
     </message>
     <message>
         <source>Rotate the view clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ansicht im Uhrzeigersinn drehen</translation>
     </message>
     <message>
         <source>Rotate the view counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ansicht gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
         <source>Show this list</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Liste zeigen</translation>
     </message>
     <message>
         <source>Vovov Kubrix 3d - Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Vovov Kubrix 3d - Tasten</translation>
     </message>
 </context>
 <context>
     <name>menu</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>New Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Form</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>Restore Default Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeinstellungen wiederherstellen</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Play-Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel-Optionen</translation>
     </message>
     <message>
         <source>Difficulty Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeitsgrad</translation>
     </message>
     <message>
         <source>One (no rotation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eins (keine Drehung)</translation>
     </message>
     <message>
         <source>Two (rotate four directions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei (in vier Richtungen drehen)</translation>
     </message>
     <message>
         <source>Three (rotate all directions)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei (in alle Richtungen drehen)</translation>
     </message>
     <message>
         <source>Type of game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielart</translation>
     </message>
     <message>
         <source>Easy (Classic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht (Klassisch)</translation>
     </message>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>All Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Größen</translation>
     </message>
     <message>
         <source>Other Game-Types</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Spielarten</translation>
     </message>
     <message>
         <source>Hole-in-One (regular)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole-in-One (normal)</translation>
     </message>
     <message>
         <source>Pause When Window Is Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause beim Verlassen des Fensters</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Size-Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Größen-Optionen</translation>
     </message>
     <message>
         <source>Choose Game-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielgröße wählen</translation>
     </message>
     <message>
         <source>Choose Grid-Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rastergröße wählen</translation>
     </message>
     <message>
         <source>Shape-Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Form-Optionen</translation>
     </message>
     <message>
         <source>Choose shape-size (all-sizes mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formgröße wählen (Alle Größen)</translation>
     </message>
     <message>
         <source>Choose number of layers (regular mode)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahl der Schichten wählen (Normal)</translation>
     </message>
     <message>
         <source>Color-Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Farb-Optionen</translation>
     </message>
     <message>
         <source>Choose color-mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodus wählen</translation>
     </message>
     <message>
         <source>True color (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Echtfarben (Standard)</translation>
     </message>
     <message>
         <source>16-bit-color</source>
-        <translation type="unfinished"></translation>
+        <translation>16-Bit-Farben</translation>
     </message>
     <message>
         <source>Choose block-color</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockfarbe wählen</translation>
     </message>
     <message>
         <source>Block-Color is random</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockfarbe ist zufällig</translation>
     </message>
     <message>
         <source>Block-Color is uniform</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockfarbe ist einheitlich</translation>
     </message>
     <message>
         <source>Key-Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenhilfe</translation>
     </message>
     <message>
         <source>Moving the shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form bewegen</translation>
     </message>
     <message>
         <source>{Use the arrow keys}</source>
-        <translation type="unfinished"></translation>
+        <translation>{Die Pfeiltasten benutzen}</translation>
     </message>
     <message>
         <source>Pausing the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel anhalten</translation>
     </message>
     <message>
         <source>{Press &quot;P&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„P“ drücken}</translation>
     </message>
     <message>
         <source>Moving shape downwards</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form nach unten bewegen</translation>
     </message>
     <message>
         <source>{Press Enter}</source>
-        <translation type="unfinished"></translation>
+        <translation>{Die Eingabetaste drücken}</translation>
     </message>
     <message>
         <source>Switching to Top-View</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Ansicht von oben wechseln</translation>
     </message>
     <message>
         <source>{Press &quot;W&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„W“ drücken}</translation>
     </message>
     <message>
         <source>Switching to Side-View</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Seitenansicht wechseln</translation>
     </message>
     <message>
         <source>{Press &quot;S&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„S“ drücken}</translation>
     </message>
     <message>
         <source>Rotating view Clock-Wise</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ansicht im Uhrzeigersinn drehen</translation>
     </message>
     <message>
         <source>{Press &quot;R&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„R“ drücken}</translation>
     </message>
     <message>
         <source>Rotating view Counter-Clock-Wise</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ansicht gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
         <source>{Press &quot;T&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„T“ drücken}</translation>
     </message>
     <message>
         <source>Rotating shape about the X-Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form um die X-Achse drehen</translation>
     </message>
     <message>
         <source>{Press &quot;J&quot; or &quot;H&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„J“ oder „H“ drücken}</translation>
     </message>
     <message>
         <source>Rotating shape about the Y-Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form um die Y-Achse drehen</translation>
     </message>
     <message>
         <source>{Press &quot;U&quot; or &quot;Y&quot;}</source>
-        <translation type="unfinished"></translation>
+        <translation>{„U“ oder „Y“ drücken}</translation>
     </message>
     <message>
         <source>Rotating shape about the Z-Axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form um die Z-Achse drehen</translation>
     </message>
     <message>
         <source>{Press &quot;I&quot; or &quot;K&quot;} </source>
-        <translation type="unfinished"></translation>
+        <translation>{„I“ oder „K“ drücken} </translation>
     </message>
     <message>
         <source>All Keys (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tasten (F1)</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>About Vovov Kubrix 3d</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Vovov Kubrix 3d</translation>
     </message>
 </context>
 <context>
     <name>message</name>
     <message>
         <source>The saved game could not be read from &quot;%1&quot;; it was renamed to &quot;%2&quot; and a new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Spiel konnte nicht aus „%1“ gelesen werden; es wurde in „%2“ umbenannt, und ein neues Spiel beginnt.</translation>
     </message>
     <message>
         <source>The saved game could not be read, nor renamed to &quot;%1&quot;, from &quot;%2&quot;: %3. A new game starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gespeicherte Spiel in „%2“ konnte weder gelesen noch in „%1“ umbenannt werden: %3. Ein neues Spiel beginnt.</translation>
     </message>
     <message>
         <source>The settings could not be saved to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Your high score could not be saved to &quot;%1&quot;: %2. The scores saved before are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Ergebnis konnte nicht in „%1“ gespeichert werden: %2. Die zuvor gespeicherten Ergebnisse bleiben erhalten.</translation>
     </message>
     <message>
         <source>The high scores could not be read from &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste konnte nicht aus „%1“ gelesen werden: %2.</translation>
     </message>
     <message>
         <source>No high scores yet on the current settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die jetzigen Einstellungen gibt es noch keine Bestenliste.</translation>
     </message>
     <message>
         <source>High scores on the current settings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste für die jetzigen Einstellungen:</translation>
     </message>
     <message>
         <source>The game could not be saved to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel konnte nicht in „%1“ gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Quit or close the window again to leave without saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle noch einmal Beenden oder schließe das Fenster noch einmal, um ohne Speichern zu gehen.</translation>
     </message>
 </context>
 <context>
     <name>panel</name>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Please choose the width and height of the puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Breite und Höhe des Spielfelds wählen:</translation>
     </message>
     <message>
         <source>Width of puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite des Spielfelds:</translation>
     </message>
     <message>
         <source>Height of puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe des Spielfelds:</translation>
     </message>
     <message>
         <source>Please choose the width and height of one square:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte Breite und Höhe eines Feldes wählen:</translation>
     </message>
     <message>
         <source>Width of square:</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite eines Feldes:</translation>
     </message>
     <message>
         <source>Height of square:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe eines Feldes:</translation>
     </message>
     <message>
         <source>Please choose the maximum size of the shape:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Höchstgröße der Form wählen:</translation>
     </message>
     <message>
         <source>Maximum number of squares:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl der Würfel:</translation>
     </message>
     <message>
         <source>Please choose the maximum number of layers (for regular mode):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte die Höchstzahl der Schichten wählen (für Normal):</translation>
     </message>
     <message>
         <source>Maximum number of layers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl der Schichten:</translation>
     </message>
     <message>
         <source>CONGRADULATIONS!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>HERZLICHEN GLÜCKWUNSCH!!!</translation>
     </message>
     <message>
         <source>You have a new High-Score on the current settings!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast eine neue Bestleistung auf den jetzigen Einstellungen!!!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein:</translation>
     </message>
 </context>
 <context>
     <name>status</name>
     <message>
         <source>Game over — Options › New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei — Optionen › Neues Spiel</translation>
     </message>
     <message>
         <source>Paused — press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten — P drücken, um weiterzuspielen</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>The game cannot be kept right now (%1); the next landing tries again</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel lässt sich gerade nicht sichern (%1); die nächste Landung versucht es wieder</translation>
     </message>
     <message>
         <source>Difficulty %1 · %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeit %1 · %2 Punkte</translation>
     </message>
 </context>
 <context>
     <name>title</name>
     <message>
         <source>Regular</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Easy</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Hard</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>Hole-In-One</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole-In-One</translation>
     </message>
     <message>
         <source>All-Sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle-Größen</translation>
     </message>
     <message>
         <source>Game-Type: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielart: %1</translation>
     </message>
     <message>
         <source>Difficulty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeit: %1</translation>
     </message>
     <message>
         <source>Shape-Size: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Formgröße: %1</translation>
     </message>
     <message>
         <source>Total Points: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte insgesamt: %1</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwei</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Drei</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Eins</translation>
     </message>
     <message>
         <source>(Game Over)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Spiel vorbei)</translation>
     </message>
     <message>
         <source>Vovov Kubrix 3d</source>
-        <translation type="unfinished"></translation>
+        <translation>Vovov Kubrix 3d</translation>
     </message>
     <message>
         <source>Vovov Kubrix 3d - By Vendrisalo (Age 20)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vovov Kubrix 3d - Von Vendrisalo (20 Jahre)</translation>
     </message>
 </context>
 </TS>
