@@ -5,7 +5,7 @@
     <name>commandline</name>
     <message>
         <source>Try &apos;kubrix3d --help&apos; for the options.</source>
-        <translation>Die Optionen zeigt &apos;kubrix3d --help&apos;.</translation>
+        <translation>Mehr zu den Optionen: &apos;kubrix3d --help&apos;.</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;.</source>
