@@ -8,13 +8,15 @@
 #include <cerrno>
 #include <system_error>
 
+#include "platform/texts.h"
+
 namespace {
 
 constexpr const char* program = "kubrix3d";
 
 // The parser wants text, but an argument is bytes in no known encoding. Latin-1 maps each byte to
 // one character and back, so a folder's name, and an argument a message quotes, come out exactly
-// as given; the texts of our own are plain ASCII and pass unchanged.
+// as given. The texts of our own are UTF-8, and are composed as bytes beside the arguments.
 QString text(const std::string& given) {
   return QString::fromLatin1(given.data(), static_cast<qsizetype>(given.size()));
 }
@@ -22,9 +24,14 @@ std::string bytes(const QString& parsed) {
   return parsed.toLatin1().toStdString();
 }
 
-commandline refused(const QString& why) {
+QString utf8(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+commandline refused(const std::string& why) {
   return {usageerror,
-          std::string(program) + ": " + bytes(why) + "\nTry 'kubrix3d --help' for the options.\n",
+          std::string(program) + ": " + why + "\n" +
+              say("commandline", "Try 'kubrix3d --help' for the options.") + "\n",
           {}};
 }
 
@@ -36,37 +43,45 @@ commandline readcommandline(const std::vector<std::string>& arguments, const cha
   for (const std::string& argument : arguments) texts << text(argument);
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "Vovov Kubrix 3d, a falling-block puzzle in three dimensions.\n"
-      "Without options it keeps its settings and high scores in the working directory.");
-  const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
-  const QCommandLineOption version("version", "Show the version and exit.");
-  const QCommandLineOption folder("folder", "Keep the files in <folder>, made when missing.",
-                                  "folder");
-  const QCommandLineOption userfiles("user-files",
-                                     "Keep the files in $XDG_DATA_HOME/kubrix3d, by default "
-                                     "~/.local/share/kubrix3d, made when missing.");
+      utf8(say("commandline",
+               "Vovov Kubrix 3d, a falling-block puzzle in three dimensions.\n"
+               "Without options it keeps its settings and high scores in the working directory.")));
+  const QCommandLineOption help({"h", "help"},
+                                utf8(say("commandline", "Show this help and exit.")));
+  const QCommandLineOption version("version",
+                                   utf8(say("commandline", "Show the version and exit.")));
+  const QCommandLineOption folder(
+      "folder", utf8(say("commandline", "Keep the files in <folder>, made when missing.")),
+      "folder");
+  const QCommandLineOption userfiles(
+      "user-files", utf8(say("commandline",
+                             "Keep the files in $XDG_DATA_HOME/kubrix3d, by default "
+                             "~/.local/share/kubrix3d, made when missing.")));
   parser.addOptions({help, version, folder, userfiles});
 
-  if (!parser.parse(texts)) return refused(parser.errorText());
+  if (!parser.parse(texts)) return refused(bytes(parser.errorText()));
   if (!parser.positionalArguments().isEmpty()) {
-    return refused("unexpected argument '" + parser.positionalArguments().first() + "'.");
+    return refused(fill(say("commandline", "unexpected argument '%1'."),
+                        {bytes(parser.positionalArguments().first())}));
   }
   if (parser.isSet(help)) {
     // Without an application object Qt cannot know the program's name.
-    return {0, bytes(parser.helpText().replace("<executable_name>", program)), {}};
+    return {0, parser.helpText().replace("<executable_name>", program).toStdString(), {}};
   }
   if (parser.isSet(version)) return {0, std::string(program) + " " KUBRIX_VERSION "\n", {}};
   if (parser.isSet(folder) && parser.isSet(userfiles)) {
-    return refused("--folder and --user-files cannot be used together.");
+    return refused(say("commandline", "--folder and --user-files cannot be used together."));
   }
   if (parser.isSet(folder)) {
-    if (parser.value(folder).isEmpty()) return refused("--folder needs the name of a folder.");
+    if (parser.value(folder).isEmpty())
+      return refused(say("commandline", "--folder needs the name of a folder."));
     return {{}, {}, bytes(parser.value(folder))};
   }
   if (parser.isSet(userfiles)) {
     std::filesystem::path data = userfolder(xdgdatahome, home);
     if (data.empty())
-      return refused("--user-files needs XDG_DATA_HOME or HOME set to an absolute folder.");
+      return refused(say("commandline",
+                         "--user-files needs XDG_DATA_HOME or HOME set to an absolute folder."));
     return {{}, {}, data};
   }
   return {};
@@ -87,6 +102,8 @@ std::optional<std::string> enterfolder(const std::filesystem::path& folder) {
     error.assign(errno, std::generic_category());
   if (!error) std::filesystem::current_path(folder, error);
   if (!error) return {};
-  return std::string(program) + ": cannot keep the files in '" + folder.string() +
-         "': " + error.message() + "\n";
+  return std::string(program) + ": " +
+         fill(say("commandline", "cannot keep the files in '%1': %2"),
+              {folder.string(), error.message()}) +
+         "\n";
 }

@@ -11,9 +11,11 @@
 #include "app/commandline.h"
 #include "app/game.h"
 #include "platform/qt/keptwindow.h"
+#include "platform/qt/language.h"
 #include "platform/qt/qtlock.h"
 #include "platform/qt/qtsignals.h"
 #include "platform/qt/qtwindow.h"
+#include "platform/texts.h"
 #include "ui/menubar.h"
 
 namespace {
@@ -28,16 +30,19 @@ void nowindow(QtMsgType type, const QMessageLogContext& context, const QString& 
     if (qtmessages != nullptr) qtmessages(type, context, text);
     return;
   }
-  std::fprintf(stderr,
-               "kubrix3d: no window can be opened: %s\n"
-               "kubrix3d: the game needs a graphical desktop (an X11 or Wayland display).\n",
-               qPrintable(text.section('\n', 0, 0)));
+  const std::string reason = text.section('\n', 0, 0).toStdString();
+  std::fprintf(stderr, "kubrix3d: %s\nkubrix3d: %s\n",
+               fill(say("commandline", "no window can be opened: %1"), {reason}).c_str(),
+               say("commandline", "the game needs a graphical desktop (an X11 or Wayland display).")
+                   .c_str());
   _exit(usageerror);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The player's language before the first word is said.
+  playerlanguage language;
   // The command line first, before anything needs a display.
   const commandline command = readcommandline(std::vector<std::string>(argv, argv + argc),
                                               std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
@@ -49,6 +54,7 @@ int main(int argc, char** argv) {
   qtmessages = qInstallMessageHandler(nowindow);
   QApplication application(argc, argv);
   qInstallMessageHandler(qtmessages);
+  language.addqt();
   QApplication::setApplicationName("kubrix3d");
   QApplication::setApplicationVersion(KUBRIX_VERSION);
   QApplication::setOrganizationDomain("vovov.io");
@@ -67,10 +73,11 @@ int main(int argc, char** argv) {
   }
   folderlock lock;
   if (!lock.take()) {
-    std::fputs(
-        "kubrix3d: a game is already running on the files in this folder; it was asked to "
-        "come to the front.\n",
-        stderr);
+    std::fprintf(stderr, "kubrix3d: %s\n",
+                 say("commandline",
+                     "a game is already running on the files in this folder; it was asked to "
+                     "come to the front.")
+                     .c_str());
     return 0;
   }
 

@@ -3,11 +3,13 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "input/arrows.h"
 #include "model/probes.h"
 #include "model/turns.h"
 #include "platform/keys.h"
+#include "platform/texts.h"
 
 namespace {
 
@@ -83,7 +85,7 @@ void turnkey(gamestate& g, surface& s, int) {
 }
 
 // Every key the game knows, in the order of the Key-Help menu. Keys that share a text share a line
-// of the key list.
+// of the key list. The letters are said as they are written on the keys.
 struct keycommand {
   int keycode;
   const char* name;
@@ -93,22 +95,26 @@ struct keycommand {
   bool aftergameover = false;  // works after game over
 };
 
-constexpr const char* sideways = "Move the shape sideways, the way the picture shows it";
-constexpr const char* aboutx = "Rotate the shape about the X axis";
-constexpr const char* abouty = "Rotate the shape about the Y axis";
-constexpr const char* aboutz = "Rotate the shape about the Z axis";
+constexpr const char* sideways =
+    KUBRIX_TEXT("keys", "Move the shape sideways, the way the picture shows it");
+constexpr const char* aboutx = KUBRIX_TEXT("keys", "Rotate the shape about the X axis");
+constexpr const char* abouty = KUBRIX_TEXT("keys", "Rotate the shape about the Y axis");
+constexpr const char* aboutz = KUBRIX_TEXT("keys", "Rotate the shape about the Z axis");
 
 const std::array<keycommand, 16> keycommands{{
-    {keys::left, "Left", sideways, movekey},
-    {keys::right, "Right", sideways, movekey},
-    {keys::up, "Up", sideways, movekey},
-    {keys::down, "Down", sideways, movekey},
-    {letter('P'), "P", "Pause or resume the game", pausekey, true},
-    {keys::enter, "Enter", "Move the shape one row down", dropkey},
-    {letter('W'), "W", "Switch to the top view", topviewkey, false, true},
-    {letter('S'), "S", "Switch to the side view", sideviewkey, false, true},
-    {letter('R'), "R", "Rotate the view clockwise", turnviewkey<1>, false, true},
-    {letter('T'), "T", "Rotate the view counter-clockwise", turnviewkey<-1>, false, true},
+    {keys::left, KUBRIX_TEXT("keys", "Left"), sideways, movekey},
+    {keys::right, KUBRIX_TEXT("keys", "Right"), sideways, movekey},
+    {keys::up, KUBRIX_TEXT("keys", "Up"), sideways, movekey},
+    {keys::down, KUBRIX_TEXT("keys", "Down"), sideways, movekey},
+    {letter('P'), "P", KUBRIX_TEXT("keys", "Pause or resume the game"), pausekey, true},
+    {keys::enter, KUBRIX_TEXT("keys", "Enter"), KUBRIX_TEXT("keys", "Move the shape one row down"),
+     dropkey},
+    {letter('W'), "W", KUBRIX_TEXT("keys", "Switch to the top view"), topviewkey, false, true},
+    {letter('S'), "S", KUBRIX_TEXT("keys", "Switch to the side view"), sideviewkey, false, true},
+    {letter('R'), "R", KUBRIX_TEXT("keys", "Rotate the view clockwise"), turnviewkey<1>, false,
+     true},
+    {letter('T'), "T", KUBRIX_TEXT("keys", "Rotate the view counter-clockwise"), turnviewkey<-1>,
+     false, true},
     {letter('J'), "J", aboutx, turnkey<6>},
     {letter('H'), "H", aboutx, turnkey<5>},
     {letter('U'), "U", abouty, turnkey<2>},
@@ -136,13 +142,15 @@ void windowleft(gamestate& g) {
 
 std::vector<keyhelp> keylist() {
   std::vector<keyhelp> lines;
+  const char* shared = nullptr;  // the English text of the last line
   for (const keycommand& key : keycommands) {
-    if (!lines.empty() && lines.back().what == key.what) {
-      lines.back().keys += std::string(", ") + key.name;
+    if (shared != nullptr && std::string_view(shared) == key.what) {
+      lines.back().keys += ", " + say("keys", key.name);
     } else {
-      lines.push_back({key.name, key.what});
+      lines.push_back({say("keys", key.name), say("keys", key.what)});
+      shared = key.what;
     }
   }
-  lines.push_back({"F1", "Show this list"});
+  lines.push_back({"F1", say("keys", "Show this list")});
   return lines;
 }

@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "loop/resume.h"
 
+#include <cstring>
 #include <string>
 
 #include "loop/mainloop.h"
 #include "persist/gamefile.h"
+#include "platform/texts.h"
 #include "ui/message.h"
 
 namespace {
 
-std::string quoted(const char* file) {
-  return std::string("\"") + file + "\"";
-}
-
 // What the player reads about a saved game that could not be read.
 std::string damagedmessage(int error) {
   if (error == 0) {
-    return "The saved game could not be read from " + quoted(gamefile) + "; it was renamed to " +
-           quoted(damagedgamefile) + " and a new game starts.";
+    return fill(say("message",
+                    "The saved game could not be read from \"%1\"; it was renamed to "
+                    "\"%2\" and a new game starts."),
+                {gamefile, damagedgamefile});
   }
-  return filefailure("The saved game could not be read, nor renamed to " + quoted(damagedgamefile) +
-                         ", from",
-                     gamefile, error) +
-         " A new game starts.";
+  return fill(say("message",
+                  "The saved game could not be read, nor renamed to \"%1\", from "
+                  "\"%2\": %3. A new game starts."),
+              {damagedgamefile, gamefile, std::strerror(error)});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "persist/restoresettings.h"
 #include "persist/settings.h"
+#include "platform/texts.h"
 #include "ui/help.h"
 #include "ui/highscorepanel.h"
 #include "ui/highscoretable.h"
@@ -21,7 +22,9 @@ void menu_Click(gamestate& g, window& w, menuitem item) {
       break;
     case menuitem::savesettings:
       if (const int error = savesettings(g); error != 0) {
-        warnplayer(g, w, filefailure("The settings could not be saved to", settingsfile, error));
+        warnplayer(g, w,
+                   filefailure(say("message", "The settings could not be saved to \"%1\": %2."),
+                               settingsfile, error));
       }
       break;
     case menuitem::restoresettings:

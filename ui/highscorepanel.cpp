@@ -9,6 +9,7 @@
 #include <string>
 
 #include "persist/highscores.h"
+#include "platform/texts.h"
 #include "ui/menubar.h"
 #include "ui/message.h"
 
@@ -61,8 +62,10 @@ void Command5_Click(gamestate& g, window& w) {
   if (!nameready(name)) return;
   if (const int error = appendhighscore(highscoreof(g, name)); error != 0) {
     warnplayer(g, w,
-               filefailure("Your high score could not be saved to", highscorefile, error) +
-                   " The scores saved before are kept.");
+               filefailure(say("message",
+                               "Your high score could not be saved to \"%1\": %2. The scores "
+                               "saved before are kept."),
+                           highscorefile, error));
   }
   g.paused = 0;
   for (control c : panel) w.setvisible(c, false);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "persist/highscores.h"
+#include "platform/texts.h"
 #include "ui/message.h"
 
 namespace {
@@ -31,16 +32,17 @@ void highscores_Click(gamestate& g, window& w) {
   const highscoretable table = readhighscores();
   if (table.error != 0) {
     warnplayer(g, w,
-               filefailure("The high scores could not be read from", highscorefile, table.error));
+               filefailure(say("message", "The high scores could not be read from \"%1\": %2."),
+                           highscorefile, table.error));
     return;
   }
   const std::vector<highscore> best = besthighscores(table.records, highscoreof(g, {}));
   if (best.empty()) {
-    informplayer(g, w, "No high scores yet on the current settings.");
+    informplayer(g, w, say("message", "No high scores yet on the current settings."));
     return;
   }
   std::ostringstream text;
-  text << "High scores on the current settings:\n";
+  text << say("message", "High scores on the current settings:") << "\n";
   for (size_t i = 0; i < best.size(); ++i) {
     text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score;
   }

@@ -2,13 +2,14 @@
 #include "ui/keepgame.h"
 
 #include "persist/gamefile.h"
+#include "platform/texts.h"
 #include "ui/highscorepanel.h"
 #include "ui/message.h"
 
 namespace {
 
 std::string notsaved(int error) {
-  return filefailure("The game could not be saved to", gamefile, error);
+  return filefailure(say("message", "The game could not be saved to \"%1\": %2."), gamefile, error);
 }
 
 }  // namespace
@@ -18,7 +19,9 @@ bool keptforquit(gamestate& g, window& w) {
   const int error = keepgame(g, w);
   if (error == 0) return true;
   g.quitwithoutsaving = 1;
-  warnplayer(g, w, notsaved(error) + " Quit or close the window again to leave without saving.");
+  warnplayer(g, w,
+             notsaved(error) + " " +
+                 say("message", "Quit or close the window again to leave without saving."));
   return false;
 }
 

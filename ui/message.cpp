@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "input/keyboard.h"
+#include "platform/texts.h"
 
 namespace {
 
@@ -38,6 +39,6 @@ void F1_KeyDown(gamestate& g, window& w) {
   whilepaused(g, [&] { w.showkeys(keylist()); });
 }
 
-std::string filefailure(const std::string& what, const char* file, int error) {
-  return what + " \"" + file + "\": " + std::strerror(error) + ".";
+std::string filefailure(const std::string& pattern, const char* file, int error) {
+  return fill(pattern, {file, std::strerror(error)});
 }

@@ -21,5 +21,6 @@ void helpplayer(gamestate& g, window& w, const std::string& heading, const std::
 // F1: every key and what it does, shown the same way.
 void F1_KeyDown(gamestate& g, window& w);
 
-// The sentence telling that `file` could not be written or read, and why.
-std::string filefailure(const std::string& what, const char* file, int error);
+// The sentence telling that `file` could not be written or read, and why: `pattern`, in the
+// player's language, with the file for %1 and the system's reason for %2.
+std::string filefailure(const std::string& pattern, const char* file, int error);

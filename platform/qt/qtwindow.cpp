@@ -22,6 +22,7 @@
 
 #include "platform/keys.h"
 #include "platform/qt/leavewatch.h"
+#include "platform/texts.h"
 
 namespace {
 
@@ -124,7 +125,7 @@ void canvas::keyPressEvent(QKeyEvent* event) {
 }
 
 qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controldef>& controls) {
-  setWindowTitle(QString::fromUtf8("Vovov Kubrix 3d - By Vendrisalo (Age 20)"));
+  setWindowTitle(QString::fromStdString(say("title", "Vovov Kubrix 3d - By Vendrisalo (Age 20)")));
   area_ = new canvas(picture_, this);
   setCentralWidget(area_);
   for (const menudef& def : menus) addmenu(menuBar(), def);
@@ -384,8 +385,8 @@ void qtwindow::showinformation(const std::string& text) {
 }
 
 void qtwindow::showbox(QMessageBox::Icon icon, const std::string& text) {
-  QMessageBox box(icon, QString::fromUtf8("Vovov Kubrix 3d"), QString::fromStdString(text),
-                  QMessageBox::Ok, this);
+  QMessageBox box(icon, QString::fromStdString(say("title", "Vovov Kubrix 3d")),
+                  QString::fromStdString(text), QMessageBox::Ok, this);
   // Player names and file names are shown as typed, never taken for markup.
   box.setTextFormat(Qt::PlainText);
   box.exec();
@@ -394,7 +395,7 @@ void qtwindow::showbox(QMessageBox::Icon icon, const std::string& text) {
 
 void qtwindow::showkeys(const std::vector<keyhelp>& keys) {
   QDialog list(this);
-  list.setWindowTitle(QString::fromUtf8("Vovov Kubrix 3d - Keys"));
+  list.setWindowTitle(QString::fromStdString(say("keys", "Vovov Kubrix 3d - Keys")));
   auto* grid = new QGridLayout(&list);
   int row = 0;
   for (const keyhelp& key : keys) {

@@ -8,10 +8,16 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "../harness.h"
 #include "platform/qt/qtwindow.h"
+
+// A failed comparison shows a text as the text it is.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 // The one QApplication of a test process, made on first use on the offscreen platform. It is never
 // destroyed: tearing Qt down among the other statics at exit is not what these tests are about.
