@@ -5,6 +5,7 @@
 
 #include "model/grid.h"
 #include "model/random.h"
+#include "model/recording.h"
 
 // Game-type codes held in gametype and savedgametype.
 namespace gametypes {
@@ -72,6 +73,9 @@ struct gamestate {
   int keepfailure = 0;
   // 1 while a signal or the desktop session ends the game: nothing may wait for the player.
   int ending = 0;
+  // 1 in a game played again from its record: it reads and writes none of the game's files.
+  int replaying = 0;
 
   randomsource rng;
+  recording record;
 };

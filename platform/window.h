@@ -49,6 +49,8 @@ class window {
   virtual void quit() = 0;
   // The time of day, to seed the random generator.
   virtual uint64_t timeofday() const = 0;
+  // Milliseconds on a clock that never goes back, for the moments of a game's record.
+  virtual uint64_t milliseconds() const = 0;
 };
 
 // What the window reports to the game. Each handler runs to its end before the next event.

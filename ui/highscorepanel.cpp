@@ -9,6 +9,7 @@
 #include <string>
 
 #include "persist/highscores.h"
+#include "persist/replayfile.h"
 #include "ui/menubar.h"
 #include "ui/message.h"
 
@@ -59,10 +60,19 @@ void Text7_Change(window& w) {
 void Command5_Click(gamestate& g, window& w) {
   const std::string name = w.text(control::Text7);
   if (!nameready(name)) return;
-  if (const int error = appendhighscore(highscoreof(g, name)); error != 0) {
+  highscore record = highscoreof(g, name);
+  // The game's record goes with its score; a replay that cannot be written leaves the score
+  // without one.
+  if (g.record.state == recording::over) {
+    record.replay = keepreplay(g.record).value_or("");
+    g.record = {};
+  }
+  if (const int error = appendhighscore(record); error != 0) {
     warnplayer(g, w,
                filefailure("Your high score could not be saved to", highscorefile, error) +
                    " The scores saved before are kept.");
+  } else if (!record.replay.empty()) {
+    dropunlistedreplays(record);
   }
   g.paused = 0;
   for (control c : panel) w.setvisible(c, false);

@@ -10,24 +10,8 @@
 #include "persist/highscores.h"
 #include "ui/message.h"
 
-namespace {
-
-// The records on the same settings as `current`, best first, as many as the table shows; equal
-// scores keep the order they were made in.
-std::vector<highscore> besthighscores(const std::vector<highscore>& records,
-                                      const highscore& current) {
-  std::vector<highscore> best;
-  std::copy_if(records.begin(), records.end(), std::back_inserter(best),
-               [&](const highscore& record) { return samesettings(record, current); });
-  std::stable_sort(best.begin(), best.end(),
-                   [](const highscore& a, const highscore& b) { return a.score > b.score; });
-  if (best.size() > highscoreplaces) best.resize(highscoreplaces);
-  return best;
-}
-
-}  // namespace
-
 void highscores_Click(gamestate& g, window& w) {
+  if (g.replaying == 1) return;
   const highscoretable table = readhighscores();
   if (table.error != 0) {
     warnplayer(g, w,

@@ -137,6 +137,7 @@ qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controld
     deliver([](events& e) { e.Form_Resize(); });
   };
 
+  clock_.start();
   timer1_.setInterval(1000);
   QObject::connect(&timer1_, &QTimer::timeout, this,
                    [this] { deliver([](events& e) { e.Timer1_Timer(); }); });

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
@@ -70,6 +71,7 @@ class qtwindow : public QMainWindow, public window {
   void setstatus(const std::string& text) override;
   void quit() override;
   uint64_t timeofday() const override;
+  uint64_t milliseconds() const override { return static_cast<uint64_t>(clock_.elapsed()); }
 
   canvas& area() { return *area_; }
   const qtsurface& picture() const { return picture_; }
@@ -98,6 +100,7 @@ class qtwindow : public QMainWindow, public window {
   canvas* area_ = nullptr;
   QLabel* status_ = nullptr;  // "Paused" and the like, over the picture
   QTimer timer1_;
+  QElapsedTimer clock_;
   bool activated_ = false;
   bool quitting_ = false;  // the game has quit: the window may close
   std::map<menuitem, QAction*> actions_;
