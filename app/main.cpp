@@ -10,6 +10,7 @@
 
 #include "app/commandline.h"
 #include "app/game.h"
+#include "app/replayer.h"
 #include "platform/qt/qtlock.h"
 #include "platform/qt/qtsignals.h"
 #include "platform/qt/qtwindow.h"
@@ -43,6 +44,12 @@ int main(int argc, char** argv) {
   if (command.exitcode) {
     std::fputs(command.text.c_str(), *command.exitcode == 0 ? stdout : stderr);
     return *command.exitcode;
+  }
+  if (!command.verify.empty()) {
+    std::string report;
+    const int code = verifyreplay(command.verify.string(), report);
+    std::fputs(report.c_str(), code == 2 ? stderr : stdout);
+    return code;
   }
 
   qtmessages = qInstallMessageHandler(nowindow);
