@@ -11,6 +11,7 @@
 #include "app/commandline.h"
 #include "app/game.h"
 #include "app/replayer.h"
+#include "app/watching.h"
 #include "platform/qt/qtlock.h"
 #include "platform/qt/qtsignals.h"
 #include "platform/qt/qtwindow.h"
@@ -83,7 +84,9 @@ int main(int argc, char** argv) {
   auto state = std::make_unique<gamestate>();
   qtwindow mainwindow(menubar(), panelcontrols());
   game kubrix(*state, mainwindow);
-  mainwindow.connect(kubrix);
+  watching router(kubrix, *state, mainwindow);
+  mainwindow.connect(router);
+  if (!command.replay.empty()) router.watchatstart(command.replay);
   lock.onraise = [&mainwindow] { mainwindow.bringtofront(); };
   const signalwatch endings([&mainwindow] { mainwindow.endsession(); });
   // A logout: the game is kept without a word, and goes on should the logout be cancelled.

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "loop/mainloop.h"
 #include "persist/replayfile.h"
 #include "persist/savedgame.h"
 #include "ui/menubar.h"
@@ -14,7 +15,7 @@ void showdesignmarks(window& w, const std::vector<menudef>& menus) {
   }
 }
 
-replayer::replayer(recording record) : record_(std::move(record)) {
+replayer::replayer(recording record, bool drawn) : record_(std::move(record)), drawn_(drawn) {
   // The reader took the start as a kept game; a record made in play holds one too.
   const auto start = readsavedgame(record_.start);
   if (!start) {
@@ -32,7 +33,7 @@ void replayer::startfrom(const savedgame& saved, int width, int height) {
   g_ = std::make_unique<gamestate>();
   g_->replaying = 1;
   w_ = std::make_unique<headlesswindow>(width, height);
-  w_->recording = false;
+  w_->recording = drawn_;
   showdesignmarks(*w_, menubar());
   game_ = std::make_unique<game>(*g_, *w_);
   w_->connect(*game_);
@@ -65,7 +66,15 @@ void replayer::step() {
 }
 
 void replayer::finish() {
+  const bool drawn = std::exchange(drawn_, false);
+  w_->recording = false;
   while (!done()) step();
+  drawn_ = drawn;
+  if (!drawn) return;
+  w_->recording = true;
+  w_->calls.clear();
+  g_->lastview = -1;
+  framepass(*g_, *w_);
 }
 
 bool replayer::agrees() const {

@@ -19,7 +19,8 @@ void showdesignmarks(window& w, const std::vector<menudef>& menus);
 // its close kept it, started again in a fresh window. It reads and writes no file.
 class replayer {
  public:
-  explicit replayer(recording record);
+  // `drawn`: the window keeps every drawing call, for a replay that is watched.
+  explicit replayer(recording record, bool drawn = false);
 
   bool done() const { return next_ == record_.events.size(); }
   // The next event; only while not done().
@@ -27,6 +28,7 @@ class replayer {
   size_t played() const { return next_; }
   const recording& record() const { return record_; }
   void step();
+  // Plays the rest, drawing nothing but the picture at the end.
   void finish();
 
   const gamestate& state() const { return *g_; }
@@ -38,6 +40,7 @@ class replayer {
   void startfrom(const savedgame& saved, int width, int height);
 
   recording record_;
+  bool drawn_;
   size_t next_ = 0;
   std::unique_ptr<gamestate> g_;
   std::unique_ptr<headlesswindow> w_;

@@ -27,6 +27,9 @@ class canvas : public QWidget {
 
   // The game's key code for a key event: 13 Enter, 37..40 arrows, 65..90 letters; 0 for others.
   static int keycode(const QKeyEvent& event);
+  // The code of a key only a watched replay takes (Escape, End, + and -); 0 for others.
+  static int replaykeycode(const QKeyEvent& event);
+  bool replaykeys = false;  // while a replay is watched
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,6 +54,10 @@ class qtwindow : public QMainWindow, public window {
   // Another start on the same files asked for this game: the window comes to the front, where the
   // window system lets it.
   void bringtofront();
+  // Shows what was drawn outside an event's handler (a replay's move, played by a timer).
+  void refresh();
+  // While a replay is watched its own keys reach the game's handler too.
+  void takereplaykeys(bool on) { area_->replaykeys = on; }
 
   // window
   surface& drawing() override { return picture_; }
