@@ -32,6 +32,7 @@ void replayer::startfrom(const savedgame& saved, int width, int height) {
   game_.reset();
   g_ = std::make_unique<gamestate>();
   g_->replaying = 1;
+  g_->unseen = drawn_ ? 0 : 1;
   w_ = std::make_unique<headlesswindow>(width, height);
   w_->recording = drawn_;
   showdesignmarks(*w_, menubar());
@@ -68,11 +69,13 @@ void replayer::step() {
 void replayer::finish() {
   const bool drawn = std::exchange(drawn_, false);
   w_->recording = false;
+  g_->unseen = 1;
   while (!done()) step();
   drawn_ = drawn;
   if (!drawn) return;
   w_->recording = true;
   w_->calls.clear();
+  g_->unseen = 0;
   g_->lastview = -1;
   framepass(*g_, *w_);
 }

@@ -75,6 +75,8 @@ struct gamestate {
   int ending = 0;
   // 1 in a game played again from its record: it reads and writes none of the game's files.
   int replaying = 0;
+  // 1 in a replayed game nobody watches: it draws no picture, which takes no part in the game.
+  int unseen = 0;
 
   randomsource rng;
   recording record;
