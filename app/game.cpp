@@ -13,9 +13,23 @@
 #include "app/replayer.h"
 #include "platform/keys.h"
 #include "ui/commands.h"
+#include "ui/highscoretable.h"
 #include "ui/keepgame.h"
 #include "ui/message.h"
 #include "ui/newgame.h"
+
+namespace {
+
+bool verifies(const std::string& file) {
+  std::string report;
+  return verifyreplay(file, report) == 0;
+}
+
+}  // namespace
+
+game::game(gamestate& g, window& w) : g_(g), w_(w) {
+  checkreplayswith(&verifies);
+}
 
 game::turn::turn(game& owner, recordedevent e) : owner_(owner) {
   if (owner_.depth_++ == 0 || e.what == recordedevent::resize) owner_.note(std::move(e));

@@ -11,7 +11,7 @@
 // record, which starts with each game and ends at its game over.
 class game : public events {
  public:
-  game(gamestate& g, window& w) : g_(g), w_(w) {}
+  game(gamestate& g, window& w);
 
   void Form_Activate() override;
   void Form_Resize() override;

@@ -2,13 +2,34 @@
 #include "ui/highscoretable.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "persist/highscores.h"
+#include "persist/replayfile.h"
 #include "ui/message.h"
+
+namespace {
+
+bool (*replayverifies)(const std::string& file) = nullptr;
+
+// What the list says about an entry's replay: nothing when it plays out as recorded, or when the
+// entry was made before games kept their replays.
+std::string replaymark(const highscore& entry) {
+  if (entry.replay.empty() || replayverifies == nullptr) return {};
+  const std::string file = replaypath(entry.replay).string();
+  if (!std::filesystem::exists(file)) return " (replay missing)";
+  return replayverifies(file) ? "" : " (replay does not verify)";
+}
+
+}  // namespace
+
+void checkreplayswith(bool (*verifies)(const std::string& file)) {
+  replayverifies = verifies;
+}
 
 void highscores_Click(gamestate& g, window& w) {
   if (g.replaying == 1) return;
@@ -26,7 +47,7 @@ void highscores_Click(gamestate& g, window& w) {
   std::ostringstream text;
   text << "High scores on the current settings:\n";
   for (size_t i = 0; i < best.size(); ++i) {
-    text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score;
+    text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score << replaymark(best[i]);
   }
   informplayer(g, w, text.str());
 }

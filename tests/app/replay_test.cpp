@@ -96,6 +96,19 @@ TEST_F(Replays, AListedScoreKeepsItsGameAcrossACloseAndItVerifiesOnlyAsPlayed) {
     EXPECT_NE(report.find("cannot be read as a replay"), std::string::npos);
   }
   EXPECT_EQ(verifyreplay("missing.replay", report), 2);
+
+  // The list marks the entry once its replay no longer plays out, and once it is gone.
+  const std::string entry = "1. Ann: " + score;
+  for (const auto& [kept, mark] : {std::pair(text, ""), {replaced(text, "\nt ", "\nk "), " (replay does not verify)"},
+                                   {std::string(), " (replay missing)"}}) {
+    if (kept.empty()) {
+      fs::remove(file);
+    } else {
+      std::ofstream(file, std::ios::binary) << kept;
+    }
+    h.w.click(menuitem::highscores);
+    EXPECT_EQ(h.w.informations.back(), "High scores on the current settings:\n\n" + entry + mark);
+  }
 }
 
 TEST_F(Replays, HighScoreLinesNameTheirReplayOlderLinesStillReadAndAnUnlistedReplayGoes) {
