@@ -46,9 +46,11 @@ commandline readcommandline(const std::vector<std::string>& arguments, const cha
                                      "Keep the files in $XDG_DATA_HOME/kubrix3d, by default "
                                      "~/.local/share/kubrix3d, made when missing.");
   const QCommandLineOption verify(
-      "verify", "Play the replay <file> again without a display and exit: 0 when it ends as recorded.",
+      "verify",
+      "Play the replay <file> again without a display and exit: 0 when it ends as recorded.",
       "file");
-  const QCommandLineOption replay("replay", "Watch the replay <file> in the game's window.", "file");
+  const QCommandLineOption replay("replay", "Watch the replay <file> in the game's window.",
+                                  "file");
   parser.addOptions({help, version, folder, userfiles, verify, replay});
 
   if (!parser.parse(texts)) return refused(parser.errorText());

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/replayer.h"
 #include "input/keyboard.h"
 #include "loop/gravity.h"
 #include "loop/mainloop.h"
@@ -10,7 +11,6 @@
 #include "loop/startup.h"
 #include "persist/gamefile.h"
 #include "persist/replayfile.h"
-#include "app/replayer.h"
 #include "platform/keys.h"
 #include "ui/commands.h"
 #include "ui/highscoretable.h"
@@ -105,8 +105,9 @@ void game::startfrom(const savedgame& saved) {
 void game::Form_Resize() {
   g_.lastview = -982;
   if (!started_) return;
-  const turn t(*this,
-               {0, recordedevent::resize, w_.drawing().surfacewidth(), w_.drawing().surfaceheight(), {}});
+  const turn t(
+      *this,
+      {0, recordedevent::resize, w_.drawing().surfacewidth(), w_.drawing().surfaceheight(), {}});
   afteryield(g_, w_);
 }
 

@@ -45,18 +45,34 @@ void replayer::step() {
   const recordedevent& e = record_.events[next_++];
   const auto field = static_cast<control>(e.a);
   switch (e.what) {
-    case recordedevent::key: game_->Form_KeyDown(e.a); break;
-    case recordedevent::tick: game_->Timer1_Timer(); break;
-    case recordedevent::menu: game_->menu_Click(static_cast<menuitem>(e.a)); break;
-    case recordedevent::button: game_->button_Click(field); break;
+    case recordedevent::key:
+      game_->Form_KeyDown(e.a);
+      break;
+    case recordedevent::tick:
+      game_->Timer1_Timer();
+      break;
+    case recordedevent::menu:
+      game_->menu_Click(static_cast<menuitem>(e.a));
+      break;
+    case recordedevent::button:
+      game_->button_Click(field);
+      break;
     case recordedevent::typed:
       w_->settext(field, e.text);
       game_->text_Change(field);
       break;
-    case recordedevent::resize: w_->resize(e.a, e.b); break;
-    case recordedevent::close: game_->Form_Unload(); break;
-    case recordedevent::commit: game_->Session_Commit(); break;
-    case recordedevent::end: game_->Session_End(); break;
+    case recordedevent::resize:
+      w_->resize(e.a, e.b);
+      break;
+    case recordedevent::close:
+      game_->Form_Unload();
+      break;
+    case recordedevent::commit:
+      game_->Session_Commit();
+      break;
+    case recordedevent::end:
+      game_->Session_End();
+      break;
     case recordedevent::resume: {
       // The game as the close, or the last landing before the end of the run, kept it.
       const savedgame kept = savedgameof(*g_, *w_);
@@ -95,7 +111,6 @@ int verifyreplay(const std::string& file, std::string& report) {
   const bool same = again.agrees();
   report = "recorded score: " + std::to_string(again.record().finalscore) +
            "\nreplayed score: " + std::to_string(again.state().score) + "\n" +
-           (same ? "the game plays out as recorded\n"
-                 : "the game does not play out as recorded\n");
+           (same ? "the game plays out as recorded\n" : "the game does not play out as recorded\n");
   return same ? 0 : 1;
 }

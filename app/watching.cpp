@@ -18,11 +18,21 @@ constexpr std::array<const char*, 7> speedwords{"¼×", "½×", "1×", "2×", "4
 void paint(const std::vector<drawcall>& calls, surface& area) {
   for (const drawcall& c : calls) {
     switch (c.what) {
-      case drawcall::clear: area.clearsurface(); break;
-      case drawcall::line: area.drawline(c.x1, c.y1, c.x2, c.y2, c.color); break;
-      case drawcall::box: area.drawbox(c.x1, c.y1, c.x2, c.y2, c.color); break;
-      case drawcall::fill: area.fillbox(c.x1, c.y1, c.x2, c.y2, c.color); break;
-      case drawcall::text: area.printtext(c.words); break;
+      case drawcall::clear:
+        area.clearsurface();
+        break;
+      case drawcall::line:
+        area.drawline(c.x1, c.y1, c.x2, c.y2, c.color);
+        break;
+      case drawcall::box:
+        area.drawbox(c.x1, c.y1, c.x2, c.y2, c.color);
+        break;
+      case drawcall::fill:
+        area.fillbox(c.x1, c.y1, c.x2, c.y2, c.color);
+        break;
+      case drawcall::text:
+        area.printtext(c.words);
+        break;
     }
   }
 }
@@ -41,7 +51,8 @@ double watching::speed() const {
 void watching::watch(const std::filesystem::path& file) {
   replayread read = readreplayfile(file);
   if (!read.record) {
-    warnplayer(g_, w_, "The replay \"" + file.string() + "\" cannot be watched: " + read.error + ".");
+    warnplayer(g_, w_,
+               "The replay \"" + file.string() + "\" cannot be watched: " + read.error + ".");
     return;
   }
   if (!active()) gametitle_ = w_.windowTitle().toStdString();

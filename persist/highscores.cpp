@@ -209,7 +209,8 @@ void dropunlistedreplays(const highscore& current) {
   const std::vector<highscore> listed = besthighscores(table.records, current);
   for (const highscore& record : table.records) {
     const auto shown = [&](const highscore& entry) { return entry.replay == record.replay; };
-    if (record.replay.empty() || !samesettings(record, current) || std::ranges::any_of(listed, shown)) {
+    if (record.replay.empty() || !samesettings(record, current) ||
+        std::ranges::any_of(listed, shown)) {
       continue;
     }
     std::error_code ignored;

@@ -59,10 +59,17 @@ std::optional<std::string> unescaped(std::string_view text) {
     }
     if (++i == text.size()) return std::nullopt;
     switch (text[i]) {
-      case '\\': out += '\\'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      default: return std::nullopt;
+      case '\\':
+        out += '\\';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      default:
+        return std::nullopt;
     }
   }
   return out;
@@ -193,7 +200,9 @@ std::string recordingtext(const recording& r) {
     switch (e.what) {
       case recordedevent::key:
       case recordedevent::menu:
-      case recordedevent::button: append(out, e.a); break;
+      case recordedevent::button:
+        append(out, e.a);
+        break;
       case recordedevent::resize:
       case recordedevent::resume:
         append(out, e.a);
@@ -204,7 +213,8 @@ std::string recordingtext(const recording& r) {
         out += ' ';
         appendescaped(out, e.text);
         break;
-      default: break;
+      default:
+        break;
     }
     out += '\n';
   }
@@ -253,8 +263,8 @@ std::string keptrecordtext(std::string_view gametext, const recording& r) {
 
 std::optional<recording> readkeptrecord(std::string_view text, std::string_view gametext) {
   lines in(text);
-  const auto digest = in.takeline(keptversionline) ? wholes<uint64_t, 1>(in.take("game"))
-                                                   : std::nullopt;
+  const auto digest =
+      in.takeline(keptversionline) ? wholes<uint64_t, 1>(in.take("game")) : std::nullopt;
   if (!digest || (*digest)[0] != fnv1a(gametext)) return std::nullopt;
   auto r = readrecord(in);
   if (!r || !in.done()) return std::nullopt;
@@ -282,8 +292,8 @@ replayread readreplayfile(const std::filesystem::path& file) {
 
 bool replayname(std::string_view name) {
   const auto allowed = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '.' || c == '-' || c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '.' ||
+           c == '-' || c == '_';
   };
   return name.ends_with(".replay") && name.size() <= 64 && name.front() != '.' &&
          std::ranges::all_of(name, allowed);

@@ -48,9 +48,10 @@ savedgame savedgameof(const gamestate& g, const window& w);
 std::string savedgametext(const savedgame& s);
 
 // A saved game's text back into its values, without a record. Nothing unless the text is a whole
-// saved game of this version and every value is one the game itself can have: settings the settings loader takes as
-// they stand, a score within limits::largestscore, a view, colours and a random state the game
-// can reach, cubes inside the well, the piece's cubes inside its box and the box inside the well.
+// saved game of this version and every value is one the game itself can have: settings the settings
+// loader takes as they stand, a score within limits::largestscore, a view, colours and a random
+// state the game can reach, cubes inside the well, the piece's cubes inside its box and the box
+// inside the well.
 std::optional<savedgame> readsavedgame(std::string_view text);
 
 // Puts a saved game in place of the game in play, its record included. It starts paused; the next

@@ -5,8 +5,8 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
-#include <string>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The readers of the game's line-by-line files: each line ends in a line feed and starts with

@@ -23,8 +23,8 @@ namespace fs = std::filesystem;
 // Moves, turns and drops, a tick every few of them, a quarter second apart, until the game is
 // over or `events` have been played.
 void play(harness& h, int events, uint32_t seed) {
-  constexpr std::array<int, 8> moves{keys::left, keys::right, keys::up, keys::down, 'H', 'U', 'I',
-                                     keys::enter};
+  constexpr std::array<int, 8> moves{keys::left, keys::right, keys::up, keys::down,
+                                     'H',        'U',         'I',      keys::enter};
   for (int i = 0; i < events && h.g->gameover == 0; ++i) {
     seed = seed * 1664525 + 1013904223;
     h.w.millis += 250;
@@ -79,13 +79,17 @@ TEST_F(Replays, AListedScoreKeepsItsGameAcrossACloseAndItVerifiesOnlyAsPlayed) {
   std::string report;
   EXPECT_EQ(verifyreplay(file.string(), report), 0) << report;
   const std::string score = std::to_string(h.g->score);
-  EXPECT_NE(report.find("recorded score: " + score + "\nreplayed score: " + score), std::string::npos);
-  EXPECT_FALSE(fs::exists(gamefile) || fs::exists(gamerecordfile) || fs::exists("kubrix3d.settings"));
+  EXPECT_NE(report.find("recorded score: " + score + "\nreplayed score: " + score),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(gamefile) || fs::exists(gamerecordfile) ||
+               fs::exists("kubrix3d.settings"));
 
   const std::string text = readtext(file);
   const std::string raised = std::to_string(h.g->score + 10);
-  EXPECT_EQ(verify(replaced(text, "\nscore " + score + "\n", "\nscore " + raised + "\n"), report), 1);
-  EXPECT_NE(report.find("recorded score: " + raised + "\nreplayed score: " + score), std::string::npos);
+  EXPECT_EQ(verify(replaced(text, "\nscore " + score + "\n", "\nscore " + raised + "\n"), report),
+            1);
+  EXPECT_NE(report.find("recorded score: " + raised + "\nreplayed score: " + score),
+            std::string::npos);
   // Without the P that went on after the resume the rest of the game stays paused.
   std::smatch pause;
   ASSERT_TRUE(std::regex_search(text, pause, std::regex("\nk \\d+ 80\n")));
@@ -99,7 +103,8 @@ TEST_F(Replays, AListedScoreKeepsItsGameAcrossACloseAndItVerifiesOnlyAsPlayed) {
 
   // The list marks the entry once its replay no longer plays out, and once it is gone.
   const std::string entry = "1. Ann: " + score;
-  for (const auto& [kept, mark] : {std::pair(text, ""), {replaced(text, "\nt ", "\nk "), " (replay does not verify)"},
+  for (const auto& [kept, mark] : {std::pair(text, ""),
+                                   {replaced(text, "\nt ", "\nk "), " (replay does not verify)"},
                                    {std::string(), " (replay missing)"}}) {
     if (kept.empty()) {
       fs::remove(file);

@@ -9,10 +9,10 @@
 
 #include "../harness.h"
 #include "../persist/workdir.h"
+#include "app/replayer.h"
 #include "persist/limits.h"
 #include "persist/replayfile.h"
 #include "persist/savedgame.h"
-#include "app/replayer.h"
 #include "platform/keys.h"
 
 namespace {
@@ -199,10 +199,12 @@ struct bot {
     if (!read) return;
     replayer again(*read);
     again.finish();
-    expect(again.agrees() && again.view().title() == h->w.title(), "a replay differs from its game");
+    expect(again.agrees() && again.view().title() == h->w.title(),
+           "a replay differs from its game");
     ++replays;
     replayed += read->events.size();
-    replayedresumes += std::ranges::count(read->events, recordedevent::resume, &recordedevent::what);
+    replayedresumes +=
+        std::ranges::count(read->events, recordedevent::resume, &recordedevent::what);
   }
 
   // The score moves only by the rules: a landed piece's points (10, or 10 for each layer of a

@@ -98,9 +98,9 @@ TEST_F(Watching, EscapeInTheMiddleGoesBackToTheGamePausedAndAsItWas) {
   ASSERT_TRUE(q.router.active());
   q.key(Qt::Key_Escape);
   EXPECT_FALSE(q.router.active());
-  EXPECT_EQ(std::tuple(savedgametext(savedgameof(*q.g, q.w)), q.w.windowTitle(), q.g->paused,
-                       q.status()),
-            std::tuple(before, title, 1, std::string("Paused")));
+  EXPECT_EQ(
+      std::tuple(savedgametext(savedgameof(*q.g, q.w)), q.w.windowTitle(), q.g->paused, q.status()),
+      std::tuple(before, title, 1, std::string("Paused")));
 }
 
 }  // namespace
