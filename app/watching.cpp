@@ -146,6 +146,8 @@ void watching::menu_Click(menuitem item) {
   if (active() && item != menuitem::quit) return;
   if (active()) leave();
   game_.menu_Click(item);
+  // "Watch" in the high-score list.
+  if (!g_.watchrequest.empty()) watch(std::exchange(g_.watchrequest, {}));
 }
 
 void watching::button_Click(control c) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/grid.h"
 #include "model/random.h"
@@ -77,6 +78,8 @@ struct gamestate {
   int replaying = 0;
   // 1 in a replayed game nobody watches: it draws no picture, which takes no part in the game.
   int unseen = 0;
+  // The replay the player chose in the high-score list, for the window to play; empty for none.
+  std::string watchrequest;
 
   randomsource rng;
   recording record;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,18 @@ class window {
   virtual void showmessage(const std::string& text) = 0;
   // Something the player asked to see (the high-score table, say), shown the same way.
   virtual void showinformation(const std::string& text) = 0;
+  // The high-score list, shown the same way: a heading and a line per entry. The player may choose
+  // an entry marked watchable to watch its replay; returns that entry. A window that offers no
+  // choice shows the lines as information.
+  virtual std::optional<size_t> showscores(const std::string& heading,
+                                           const std::vector<std::string>& entries,
+                                           const std::vector<bool>& watchable) {
+    (void)watchable;
+    std::string text = heading;
+    for (const std::string& entry : entries) text += "\n" + entry;
+    showinformation(text);
+    return std::nullopt;
+  }
   // The list of keys, shown the same way; Escape closes it too.
   virtual void showkeys(const std::vector<keyhelp>& keys) = 0;
   // A line of text over the drawing area, outside the picture ("Paused"); empty for none. It is

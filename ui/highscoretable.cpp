@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -44,10 +43,16 @@ void highscores_Click(gamestate& g, window& w) {
     informplayer(g, w, "No high scores yet on the current settings.");
     return;
   }
-  std::ostringstream text;
-  text << "High scores on the current settings:\n";
+  std::vector<std::string> entries;
+  std::vector<bool> watchable;
   for (size_t i = 0; i < best.size(); ++i) {
-    text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score << replaymark(best[i]);
+    entries.push_back(std::to_string(i + 1) + ". " + best[i].name + ": " +
+                      std::to_string(best[i].score) + replaymark(best[i]));
+    watchable.push_back(!best[i].replay.empty() &&
+                        std::filesystem::exists(replaypath(best[i].replay)));
   }
-  informplayer(g, w, text.str());
+  if (const auto chosen =
+          choosescore(g, w, "High scores on the current settings:\n", entries, watchable)) {
+    g.watchrequest = replaypath(best[*chosen].replay).string();
+  }
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/gamestate.h"
 #include "platform/window.h"
@@ -19,4 +22,9 @@ void informplayer(gamestate& g, window& w, const std::string& text);
 void F1_KeyDown(gamestate& g, window& w);
 
 // The sentence telling that `file` could not be written or read, and why.
+// The high-score list, the game paused meanwhile; the entry the player chose to watch, if any.
+std::optional<size_t> choosescore(gamestate& g, window& w, const std::string& heading,
+                                  const std::vector<std::string>& entries,
+                                  const std::vector<bool>& watchable);
+
 std::string filefailure(const std::string& what, const char* file, int error);

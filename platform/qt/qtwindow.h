@@ -75,6 +75,9 @@ class qtwindow : public QMainWindow, public window {
   void showmessage(const std::string& text) override;
   void showinformation(const std::string& text) override;
   void showkeys(const std::vector<keyhelp>& keys) override;
+  std::optional<size_t> showscores(const std::string& heading,
+                                   const std::vector<std::string>& entries,
+                                   const std::vector<bool>& watchable) override;
   void setstatus(const std::string& text) override;
   void quit() override;
   uint64_t timeofday() const override;

@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 
 #include "../harness.h"
 #include "../persist/workdir.h"
 #include "app/watching.h"
+#include "persist/highscores.h"
 #include "persist/replayfile.h"
 #include "persist/savedgame.h"
 #include "platform/keys.h"
@@ -101,6 +106,37 @@ TEST_F(Watching, EscapeInTheMiddleGoesBackToTheGamePausedAndAsItWas) {
   EXPECT_EQ(
       std::tuple(savedgametext(savedgameof(*q.g, q.w)), q.w.windowTitle(), q.g->paused, q.status()),
       std::tuple(before, title, 1, std::string("Paused")));
+}
+
+TEST_F(Watching, HighScoresWatchesTheChosenEntrysReplay) {
+  // An entry without a replay cannot be watched; the one with its replay can.
+  const std::string final = recordgame();
+  std::filesystem::create_directory(replayfolder);
+  std::filesystem::rename("game.replay", replaypath("game.replay"));
+  std::ofstream(highscorefile, std::ios::binary)
+      << highscoreline({"Bo", 500, 0, 0, 10, 30, 20}) +
+             highscoreline({"Ann", 40, 0, 0, 10, 30, 20, "game.replay"});
+  watchedwindow q;
+  ASSERT_TRUE(q.started());
+  std::vector<bool> watchable;
+  QTimer::singleShot(0, &q.w, [&] {
+    QWidget* list = QApplication::activeModalWidget();
+    auto* entries = list->findChild<QListWidget*>("entries");
+    auto* buttons = list->findChild<QDialogButtonBox*>();
+    QAbstractButton* watch = nullptr;
+    for (QAbstractButton* button : buttons->buttons())
+      if (button->text() == "Watch") watch = button;
+    for (int row = 0; row < entries->count(); ++row) {
+      entries->setCurrentRow(row);
+      watchable.push_back(watch->isEnabled());
+    }
+    watch->click();
+  });
+  q.router.menu_Click(menuitem::highscores);
+  EXPECT_EQ(watchable, (std::vector<bool>{false, true}));
+  ASSERT_TRUE(q.router.active());
+  q.key(Qt::Key_End);
+  EXPECT_EQ(q.w.windowTitle().toStdString(), final);
 }
 
 }  // namespace
