@@ -57,7 +57,15 @@ commandline readcommandline(const std::vector<std::string>& arguments, const cha
       "user-files", utf8(say("commandline",
                              "Keep the files in $XDG_DATA_HOME/kubrix3d, by default "
                              "~/.local/share/kubrix3d, made when missing.")));
-  parser.addOptions({help, version, folder, userfiles});
+  const QCommandLineOption verify(
+      "verify",
+      utf8(say("commandline",
+               "Play the replay <file> again without a display and exit: 0 when it ends as "
+               "recorded.")),
+      "file");
+  const QCommandLineOption replay(
+      "replay", utf8(say("commandline", "Watch the replay <file> in the game's window.")), "file");
+  parser.addOptions({help, version, folder, userfiles, verify, replay});
 
   if (!parser.parse(texts)) return refused(bytes(parser.errorText()));
   if (!parser.positionalArguments().isEmpty()) {
@@ -69,22 +77,35 @@ commandline readcommandline(const std::vector<std::string>& arguments, const cha
     return {0, parser.helpText().replace("<executable_name>", program).toStdString(), {}};
   }
   if (parser.isSet(version)) return {0, std::string(program) + " " KUBRIX_VERSION "\n", {}};
+  if (parser.isSet(verify)) {
+    if (parser.value(verify).isEmpty())
+      return refused(say("commandline", "--verify needs the name of a replay."));
+    commandline c;
+    c.verify = bytes(parser.value(verify));
+    return c;
+  }
+  if (parser.isSet(replay) && parser.value(replay).isEmpty()) {
+    return refused(say("commandline", "--replay needs the name of a replay."));
+  }
+  // A replay named from the working directory is read before the game enters its folder.
+  const std::filesystem::path watched =
+      parser.isSet(replay) ? std::filesystem::absolute(bytes(parser.value(replay))) : "";
   if (parser.isSet(folder) && parser.isSet(userfiles)) {
     return refused(say("commandline", "--folder and --user-files cannot be used together."));
   }
   if (parser.isSet(folder)) {
     if (parser.value(folder).isEmpty())
       return refused(say("commandline", "--folder needs the name of a folder."));
-    return {{}, {}, bytes(parser.value(folder))};
+    return {{}, {}, bytes(parser.value(folder)), {}, watched};
   }
   if (parser.isSet(userfiles)) {
     std::filesystem::path data = userfolder(xdgdatahome, home);
     if (data.empty())
       return refused(say("commandline",
                          "--user-files needs XDG_DATA_HOME or HOME set to an absolute folder."));
-    return {{}, {}, data};
+    return {{}, {}, data, {}, watched};
   }
-  return {};
+  return {{}, {}, {}, {}, watched};
 }
 
 std::filesystem::path userfolder(const char* xdgdatahome, const char* home) {

@@ -10,11 +10,14 @@
 inline constexpr int usageerror = 2;
 
 // What the command line asks for: either a text to print and an exit code, without starting the
-// game, or the folder the game keeps its files in (empty: the working directory).
+// game, or a replay to verify without a display, or the folder the game keeps its files in
+// (empty: the working directory) and a replay to watch first.
 struct commandline {
   std::optional<int> exitcode;
   std::string text;  // on standard output for exit code 0, else on standard error
   std::filesystem::path folder;
+  std::filesystem::path verify = {};
+  std::filesystem::path replay = {};  // absolute
 };
 
 // Reads the arguments, the program's name first, as the bytes the system passed: a folder is named

@@ -10,6 +10,8 @@
 
 #include "app/commandline.h"
 #include "app/game.h"
+#include "app/replayer.h"
+#include "app/watching.h"
 #include "platform/qt/keptwindow.h"
 #include "platform/qt/language.h"
 #include "platform/qt/qtlock.h"
@@ -50,6 +52,12 @@ int main(int argc, char** argv) {
     std::fputs(command.text.c_str(), *command.exitcode == 0 ? stdout : stderr);
     return *command.exitcode;
   }
+  if (!command.verify.empty()) {
+    std::string report;
+    const int code = verifyreplay(command.verify.string(), report);
+    std::fputs(report.c_str(), code == 2 ? stderr : stdout);
+    return code;
+  }
 
   qtmessages = qInstallMessageHandler(nowindow);
   QApplication application(argc, argv);
@@ -85,7 +93,9 @@ int main(int argc, char** argv) {
   qtwindow mainwindow(menubar(), panelcontrols());
   const keptwindow kept(mainwindow);  // its size, place and choices from the last run
   game kubrix(*state, mainwindow);
-  mainwindow.connect(kubrix);
+  watching router(kubrix, *state, mainwindow);
+  mainwindow.connect(router);
+  if (!command.replay.empty()) router.watchatstart(command.replay);
   lock.onraise = [&mainwindow] { mainwindow.bringtofront(); };
   const signalwatch endings([&mainwindow] { mainwindow.endsession(); });
   // A logout: the game is kept without a word, and goes on should the logout be cancelled.

@@ -18,5 +18,6 @@ bool makesthetable(const highscoretable& table, const highscore& game) {
 }
 
 void highscorecheck(gamestate& g, window& w) {
+  if (g.replaying == 1) return;
   if (makesthetable(readhighscores(), highscoreof(g, {}))) showhighscorepanel(g, w);
 }

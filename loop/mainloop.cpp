@@ -44,7 +44,7 @@ void framepass(gamestate& g, window& w) {
   if (w.visible(control::Text7)) return;
   if (g.view != g.lastview || g.redraw == 1) {
     g.redraw = 0;
-    drawscene(g, w.drawing());
+    if (g.unseen == 0) drawscene(g, w.drawing());
   }
   g.lastview = g.view;
   updatetitle(g, w);

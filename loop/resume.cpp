@@ -27,10 +27,11 @@ std::string damagedmessage(int error) {
 
 }  // namespace
 
-void resumeorstart(gamestate& g, window& w) {
+bool resumeorstart(gamestate& g, window& w) {
   const resumed saved = resumegame(g, w);
   if (saved.found != resumed::restored) startpiece(g, w);
   framepass(g, w);
   // Told once the picture shows the game that goes on.
   if (saved.found == resumed::damaged) warnplayer(g, w, damagedmessage(saved.error));
+  return saved.found == resumed::restored;
 }

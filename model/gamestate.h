@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/grid.h"
 #include "model/random.h"
+#include "model/recording.h"
 
 // Game-type codes held in gametype and savedgametype.
 namespace gametypes {
@@ -73,6 +75,13 @@ struct gamestate {
   int keepfailure = 0;
   // 1 while a signal or the desktop session ends the game: nothing may wait for the player.
   int ending = 0;
+  // 1 in a game played again from its record: it reads and writes none of the game's files.
+  int replaying = 0;
+  // 1 in a replayed game nobody watches: it draws no picture, which takes no part in the game.
+  int unseen = 0;
+  // The replay the player chose in the high-score list, for the window to play; empty for none.
+  std::string watchrequest;
 
   randomsource rng;
+  recording record;
 };

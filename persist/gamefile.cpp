@@ -7,7 +7,9 @@
 #include <string>
 
 #include "persist/gamekeeper.h"
+#include "persist/replayfile.h"
 #include "persist/savedgame.h"
+#include "persist/textlines.h"
 
 namespace {
 
@@ -15,19 +17,17 @@ namespace {
 // larger file is no saved game, and reading stops a byte past this.
 constexpr size_t readlimit = size_t{8} * 1024 * 1024;
 
-// The file's text; nothing when there is none. A file that cannot be read, or is larger than any
-// saved game, gives an empty text, which is no saved game either.
-std::optional<std::string> readgamefile() {
+// The file's text; nothing when there is none. A file that cannot be read, or is larger than
+// `limit`, gives an empty text, which is neither a saved game nor a record.
+std::optional<std::string> readkept(const char* name, size_t limit) {
   errno = 0;
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(gamefile, "rb"),
-                                                             &std::fclose);
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name, "rb"), &std::fclose);
   if (!file) {
     if (errno == ENOENT) return std::nullopt;
     return std::string();
   }
-  std::string text(readlimit + 1, '\0');
-  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
-  if (std::ferror(file.get()) || text.size() > readlimit) return std::string();
+  std::string text = textlines::readupto(file.get(), limit);
+  if (std::ferror(file.get()) || text.size() > limit) return std::string();
   return text;
 }
 
@@ -44,10 +44,11 @@ gamekeeper& keeper() {
 }  // namespace
 
 void keepinbackground(const gamestate& g, const window& w) {
+  if (g.replaying == 1) return;
   if (g.gameover == 1) {
-    keeper().remove(gamefile);
+    keeper().remove(gamefile, gamerecordfile);
   } else {
-    keeper().keep(gamefile, savedgameof(g, w));
+    keeper().keep(gamefile, gamerecordfile, savedgameof(g, w));
   }
 }
 
@@ -60,15 +61,19 @@ int waitforkeeping() {
 }
 
 int keepgame(const gamestate& g, const window& w) {
+  if (g.replaying == 1) return 0;
   keepinbackground(g, w);
   return waitforkeeping();
 }
 
 resumed resumegame(gamestate& g, window& w) {
-  const std::optional<std::string> text = readgamefile();
+  const std::optional<std::string> text = readkept(gamefile, readlimit);
   if (!text) return {};
-  const std::optional<savedgame> saved = readsavedgame(*text);
+  std::optional<savedgame> saved = readsavedgame(*text);
   if (!saved) return {resumed::damaged, failure(std::rename(gamefile, damagedgamefile))};
+  if (const auto record = readkept(gamerecordfile, replayreadlimit)) {
+    saved->record = readkeptrecord(*record, *text).value_or(recording{});
+  }
   applysavedgame(g, w, *saved);
   return {resumed::restored, 0};
 }

@@ -8,6 +8,10 @@
 // that cannot be read as one is put aside.
 inline constexpr const char* gamefile = "kubrix3d.game";
 inline constexpr const char* damagedgamefile = "kubrix3d.game.damaged";
+// Beside the kept game, its record so far: written after the game, at the same moments, and taken
+// back only with the very game it goes with. A record that cannot be written or read costs the
+// game's replay, never the game.
+inline constexpr const char* gamerecordfile = "kubrix3d.game.record";
 
 // After every new piece: the game in play goes to "kubrix3d.game" on a thread of its own, so that
 // a crash, a kill or a power cut loses at most the piece in the air; once the game is over the

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "persist/replacefile.h"
+#include "persist/replayfile.h"
 
 gamekeeper::~gamekeeper() {
   {
@@ -16,12 +17,12 @@ gamekeeper::~gamekeeper() {
   if (worker_.joinable()) worker_.join();
 }
 
-void gamekeeper::keep(const char* name, savedgame game) {
-  post({std::filesystem::absolute(name), std::move(game)});
+void gamekeeper::keep(const char* name, const char* recordname, savedgame game) {
+  post({std::filesystem::absolute(name), std::filesystem::absolute(recordname), std::move(game)});
 }
 
-void gamekeeper::remove(const char* name) {
-  post({std::filesystem::absolute(name), std::nullopt});
+void gamekeeper::remove(const char* name, const char* recordname) {
+  post({std::filesystem::absolute(name), std::filesystem::absolute(recordname), std::nullopt});
 }
 
 void gamekeeper::post(request r) {
@@ -55,9 +56,18 @@ void gamekeeper::work() {
     lock.unlock();
     int error = 0;
     if (r.game) {
-      error = replacefile(r.file.string(), savedgametext(*r.game));
-    } else if (std::remove(r.file.c_str()) != 0 && errno != ENOENT) {
-      error = errno;
+      const std::string text = savedgametext(*r.game);
+      error = replacefile(r.file.string(), text);
+      // Only the game's own file is reported: a record not written leaves one that goes with
+      // another game, which the next start does not take.
+      if (error == 0 && r.game->record.state == recording::running) {
+        replacefile(r.recordfile.string(), keptrecordtext(text, r.game->record));
+      } else if (error == 0) {
+        std::remove(r.recordfile.c_str());
+      }
+    } else {
+      if (std::remove(r.file.c_str()) != 0 && errno != ENOENT) error = errno;
+      std::remove(r.recordfile.c_str());
     }
     lock.lock();
     busy_ = false;

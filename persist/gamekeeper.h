@@ -23,10 +23,11 @@ class gamekeeper {
   // Writes what still waits, then stops.
   ~gamekeeper();
 
-  // Replaces the file `name` with the saved game, as replacefile() does.
-  void keep(const char* name, savedgame game);
-  // Removes the file `name`; a file that is not there is no failure.
-  void remove(const char* name);
+  // Replaces the file `name` with the saved game, as replacefile() does, then the file
+  // `recordname` with its record, or removes that file when the game has none.
+  void keep(const char* name, const char* recordname, savedgame game);
+  // Removes the files `name` and `recordname`; a file that is not there is no failure.
+  void remove(const char* name, const char* recordname);
   // Returns once every request so far is done, with the result of the last: 0, or its errno.
   int wait();
   // The result of the last request done: 0, or its errno.
@@ -35,7 +36,8 @@ class gamekeeper {
  private:
   struct request {
     std::filesystem::path file;
-    std::optional<savedgame> game;  // nothing: remove the file
+    std::filesystem::path recordfile;
+    std::optional<savedgame> game;  // nothing: remove the files
   };
   void post(request r);
   void work();

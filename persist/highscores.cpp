@@ -7,13 +7,17 @@
 #include <cstdio>
 #include <iterator>
 #include <memory>
+#include <system_error>
+
+#include "persist/replayfile.h"
 
 namespace {
 
 // A record line is some fifty bytes; reading stops here, so a huge file costs a bounded time.
 constexpr size_t readlimit = size_t{8} * 1024 * 1024;
-// The fields of a record; a line with more is not one.
-constexpr size_t fieldcount = 7;
+// The fields of a record, the replay's name last and left out by older records; a line with more
+// is not one.
+constexpr size_t fieldcount = 8;
 
 using file = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
@@ -36,7 +40,7 @@ std::string_view trimmed(std::string_view text) {
   return text;
 }
 
-std::string quoted(std::string_view text) {
+std::string quotedfield(std::string_view text) {
   std::string field = "\"";
   for (char c : text) {
     if (c == '"') {
@@ -112,18 +116,19 @@ bool samesettings(const highscore& a, const highscore& b) {
 }
 
 std::string highscoreline(const highscore& record) {
-  std::string line = quoted(record.name);
+  std::string line = quotedfield(record.name);
   for (int64_t value : {record.score, record.gametype, record.difficulty, record.wellwidth,
                         record.wellheight, record.maxsquares}) {
-    line += ',' + quoted(std::to_string(value));
+    line += ',' + quotedfield(std::to_string(value));
   }
+  if (!record.replay.empty()) line += ',' + quotedfield(record.replay);
   return line + "\r\n";
 }
 
 std::optional<highscore> readhighscoreline(std::string_view line) {
   while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.remove_suffix(1);
   const auto fields = splitfields(line);
-  if (!fields || fields->size() != fieldcount) return std::nullopt;
+  if (!fields || fields->size() < fieldcount - 1) return std::nullopt;
   highscore record{(*fields)[0]};
   int64_t* numbers[] = {&record.score,     &record.gametype,   &record.difficulty,
                         &record.wellwidth, &record.wellheight, &record.maxsquares};
@@ -131,6 +136,10 @@ std::optional<highscore> readhighscoreline(std::string_view line) {
     const auto value = wholenumber((*fields)[i + 1]);
     if (!value) return std::nullopt;
     *numbers[i] = *value;
+  }
+  if (fields->size() == fieldcount) {
+    if (!replayname((*fields)[7])) return std::nullopt;
+    record.replay = (*fields)[7];
   }
   return record;
 }
@@ -181,4 +190,30 @@ int appendhighscore(const highscore& record) {
   int error = written ? 0 : lasterror();
   if (std::fclose(records) != 0 && error == 0) error = lasterror();
   return error;
+}
+
+std::vector<highscore> besthighscores(const std::vector<highscore>& records,
+                                      const highscore& current) {
+  std::vector<highscore> best;
+  std::copy_if(records.begin(), records.end(), std::back_inserter(best),
+               [&](const highscore& record) { return samesettings(record, current); });
+  std::stable_sort(best.begin(), best.end(),
+                   [](const highscore& a, const highscore& b) { return a.score > b.score; });
+  if (best.size() > highscoreplaces) best.resize(highscoreplaces);
+  return best;
+}
+
+void dropunlistedreplays(const highscore& current) {
+  const highscoretable table = readhighscores();
+  if (table.error != 0) return;
+  const std::vector<highscore> listed = besthighscores(table.records, current);
+  for (const highscore& record : table.records) {
+    const auto shown = [&](const highscore& entry) { return entry.replay == record.replay; };
+    if (record.replay.empty() || !samesettings(record, current) ||
+        std::ranges::any_of(listed, shown)) {
+      continue;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(replaypath(record.replay), ignored);
+  }
 }

@@ -12,8 +12,12 @@
 #include "persist/checkmarks.h"
 #include "persist/limits.h"
 #include "persist/settings.h"
+#include "persist/textlines.h"
 
 namespace {
+
+using textlines::lines;
+using textlines::wholes;
 
 // The first line. A later version of the game reads this one by its number.
 constexpr std::string_view versionline = "kubrix3d game 1";
@@ -49,54 +53,6 @@ std::string oneline(std::string text) {
   std::ranges::replace_if(
       text, [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return text;
-}
-
-// The text line by line. Each line ends in a line feed and starts with its name.
-class lines {
- public:
-  explicit lines(std::string_view text) : rest_(text) {}
-
-  // What follows `name` and a blank on the next line, which is then read; nothing, and the line
-  // left unread, when the next line is not named so.
-  std::optional<std::string_view> take(std::string_view name) {
-    const size_t end = rest_.find('\n');
-    const std::string_view line = rest_.substr(0, end);
-    if (end == std::string_view::npos || !line.starts_with(name) || line.size() == name.size() ||
-        line[name.size()] != ' ') {
-      return std::nullopt;
-    }
-    rest_.remove_prefix(end + 1);
-    return line.substr(name.size() + 1);
-  }
-
-  // Whether the next line is `line` itself, which is then read.
-  bool takeline(std::string_view line) {
-    if (!rest_.starts_with(line) || rest_.substr(line.size(), 1) != "\n") return false;
-    rest_.remove_prefix(line.size() + 1);
-    return true;
-  }
-
-  bool done() const { return rest_.empty(); }
-
- private:
-  std::string_view rest_;
-};
-
-// Exactly `count` whole numbers separated by single blanks.
-template <class Number, size_t count>
-std::optional<std::array<Number, count>> wholes(std::optional<std::string_view> words) {
-  if (!words) return std::nullopt;
-  std::array<Number, count> values{};
-  const char* at = words->data();
-  const char* const end = at + words->size();
-  for (size_t i = 0; i < count; ++i) {
-    if (i > 0 && (at == end || *at++ != ' ')) return std::nullopt;
-    const auto [next, error] = std::from_chars(at, end, values[i]);
-    if (error != std::errc()) return std::nullopt;
-    at = next;
-  }
-  if (at != end) return std::nullopt;
-  return values;
 }
 
 // Reads the sections of a saved game in their order, each checked as it comes.
@@ -216,6 +172,7 @@ savedgame savedgameof(const gamestate& g, const window& w) {
   cubes(s.well, g.well, g.wellwidth, g.wellheight, g.welldepth);
   cubes(s.piece, g.piece, g.piecesizex + 1, g.piecesizey, g.piecesizez);
   for (size_t i = 0; i < fields.size(); ++i) s.fields[i] = oneline(w.text(fields[i]));
+  s.record = g.record;
   s.nextdifficulty = checkedvalue(w, difficultymarks, nomark);
   s.nextgametype = checkedvalue(w, gametypemarks, nomark);
   return s;
@@ -280,6 +237,7 @@ void applysavedgame(gamestate& g, window& w, const savedgame& saved) {
   for (const savedcube& cube : saved.well) g.well.at(cube.x, cube.y, cube.z) = cube.color;
   g.piece.clear();
   for (const savedcube& cube : saved.piece) g.piece.at(cube.x, cube.y, cube.z) = cube.color;
+  g.record = saved.record;
 
   for (size_t i = 0; i < fields.size(); ++i) w.settext(fields[i], saved.fields[i]);
   checkfromsettings(w, g);

@@ -90,6 +90,7 @@ void applysettings(gamestate& g, window& w, const settingsvalues& values) {
 }
 
 bool loadsettings(gamestate& g, window& w) {
+  if (g.replaying == 1) return false;
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(settingsfile, "rb"),
                                                              &std::fclose);
   if (!file) return false;
@@ -102,5 +103,6 @@ bool loadsettings(gamestate& g, window& w) {
 }
 
 int savesettings(const gamestate& g) {
+  if (g.replaying == 1) return 0;
   return replacefile(settingsfile, settingsline(g));
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,18 @@ class window {
   virtual void showmessage(const std::string& text) = 0;
   // Something the player asked to see (the high-score table, say), shown the same way.
   virtual void showinformation(const std::string& text) = 0;
+  // The high-score list, shown the same way: a heading and a line per entry. The player may choose
+  // an entry marked watchable to watch its replay; returns that entry. A window that offers no
+  // choice shows the lines as information.
+  virtual std::optional<size_t> showscores(const std::string& heading,
+                                           const std::vector<std::string>& entries,
+                                           const std::vector<bool>& watchable) {
+    (void)watchable;
+    std::string text = heading;
+    for (const std::string& entry : entries) text += "\n" + entry;
+    showinformation(text);
+    return std::nullopt;
+  }
   // The list of keys, shown the same way; Escape closes it too.
   virtual void showkeys(const std::vector<keyhelp>& keys) = 0;
   // A page of help (how to play, about the game) under its heading, shown the same way.
@@ -59,6 +73,8 @@ class window {
   virtual void quit() = 0;
   // The time of day, to seed the random generator.
   virtual uint64_t timeofday() const = 0;
+  // Milliseconds on a clock that never goes back, for the moments of a game's record.
+  virtual uint64_t milliseconds() const = 0;
 };
 
 // What the window reports to the game. Each handler runs to its end before the next event.

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "app/game.h"
+#include "app/replayer.h"
 #include "platform/headless/headlesswindow.h"
 #include "ui/menubar.h"
 
@@ -20,19 +21,12 @@ struct harness {
   explicit harness(uint64_t seed = 12345, int width = 500, int height = 554)
       : w(width, height), kubrix(*g, w) {
     w.clock = seed;
-    applydesign(menubar());
+    showdesignmarks(w, menubar());
     w.connect(kubrix);
   }
 
   // Start-up and the first piece.
   void start() { w.activate(); }
-
-  void applydesign(const std::vector<menudef>& menus) {
-    for (const menudef& m : menus) {
-      if (m.checkable) w.setchecked(m.id, m.checked);
-      applydesign(m.children);
-    }
-  }
 
   std::unique_ptr<gamestate> g = std::make_unique<gamestate>();
   headlesswindow w;

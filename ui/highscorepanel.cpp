@@ -10,6 +10,7 @@
 
 #include "persist/highscores.h"
 #include "platform/texts.h"
+#include "persist/replayfile.h"
 #include "ui/menubar.h"
 #include "ui/message.h"
 
@@ -60,12 +61,21 @@ void Text7_Change(window& w) {
 void Command5_Click(gamestate& g, window& w) {
   const std::string name = w.text(control::Text7);
   if (!nameready(name)) return;
-  if (const int error = appendhighscore(highscoreof(g, name)); error != 0) {
+  highscore record = highscoreof(g, name);
+  // The game's record goes with its score; a replay that cannot be written leaves the score
+  // without one.
+  if (g.record.state == recording::over) {
+    record.replay = keepreplay(g.record).value_or("");
+    g.record = {};
+  }
+  if (const int error = appendhighscore(record); error != 0) {
     warnplayer(g, w,
                filefailure(say("message",
                                "Your high score could not be saved to \"%1\": %2. The scores "
                                "saved before are kept."),
                            highscorefile, error));
+  } else if (!record.replay.empty()) {
+    dropunlistedreplays(record);
   }
   g.paused = 0;
   for (control c : panel) w.setvisible(c, false);

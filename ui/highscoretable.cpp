@@ -2,33 +2,37 @@
 #include "ui/highscoretable.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "persist/highscores.h"
+#include "persist/replayfile.h"
 #include "platform/texts.h"
 #include "ui/message.h"
 
 namespace {
 
-// The records on the same settings as `current`, best first, as many as the table shows; equal
-// scores keep the order they were made in.
-std::vector<highscore> besthighscores(const std::vector<highscore>& records,
-                                      const highscore& current) {
-  std::vector<highscore> best;
-  std::copy_if(records.begin(), records.end(), std::back_inserter(best),
-               [&](const highscore& record) { return samesettings(record, current); });
-  std::stable_sort(best.begin(), best.end(),
-                   [](const highscore& a, const highscore& b) { return a.score > b.score; });
-  if (best.size() > highscoreplaces) best.resize(highscoreplaces);
-  return best;
+bool (*replayverifies)(const std::string& file) = nullptr;
+
+// What the list says about an entry's replay: nothing when it plays out as recorded, or when the
+// entry was made before games kept their replays.
+std::string replaymark(const highscore& entry) {
+  if (entry.replay.empty() || replayverifies == nullptr) return {};
+  const std::string file = replaypath(entry.replay).string();
+  if (!std::filesystem::exists(file)) return " (" + say("message", "replay missing") + ")";
+  return replayverifies(file) ? "" : " (" + say("message", "replay does not verify") + ")";
 }
 
 }  // namespace
 
+void checkreplayswith(bool (*verifies)(const std::string& file)) {
+  replayverifies = verifies;
+}
+
 void highscores_Click(gamestate& g, window& w) {
+  if (g.replaying == 1) return;
   const highscoretable table = readhighscores();
   if (table.error != 0) {
     warnplayer(g, w,
@@ -41,10 +45,17 @@ void highscores_Click(gamestate& g, window& w) {
     informplayer(g, w, say("message", "No high scores yet on the current settings."));
     return;
   }
-  std::ostringstream text;
-  text << say("message", "High scores on the current settings:") << "\n";
+  std::vector<std::string> entries;
+  std::vector<bool> watchable;
   for (size_t i = 0; i < best.size(); ++i) {
-    text << "\n" << i + 1 << ". " << best[i].name << ": " << best[i].score;
+    entries.push_back(std::to_string(i + 1) + ". " + best[i].name + ": " +
+                      std::to_string(best[i].score) + replaymark(best[i]));
+    watchable.push_back(!best[i].replay.empty() &&
+                        std::filesystem::exists(replaypath(best[i].replay)));
   }
-  informplayer(g, w, text.str());
+  if (const auto chosen =
+          choosescore(g, w, say("message", "High scores on the current settings:") + "\n", entries,
+                      watchable)) {
+    g.watchrequest = replaypath(best[*chosen].replay).string();
+  }
 }

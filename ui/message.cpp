@@ -39,6 +39,14 @@ void F1_KeyDown(gamestate& g, window& w) {
   whilepaused(g, [&] { w.showkeys(keylist()); });
 }
 
+std::optional<size_t> choosescore(gamestate& g, window& w, const std::string& heading,
+                                  const std::vector<std::string>& entries,
+                                  const std::vector<bool>& watchable) {
+  std::optional<size_t> chosen;
+  whilepaused(g, [&] { chosen = w.showscores(heading, entries, watchable); });
+  return chosen;
+}
+
 std::string filefailure(const std::string& pattern, const char* file, int error) {
   return fill(pattern, {file, std::strerror(error)});
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "model/gamestate.h"
 #include "platform/window.h"
@@ -20,6 +23,11 @@ void helpplayer(gamestate& g, window& w, const std::string& heading, const std::
 
 // F1: every key and what it does, shown the same way.
 void F1_KeyDown(gamestate& g, window& w);
+
+// The high-score list, the game paused meanwhile; the entry the player chose to watch, if any.
+std::optional<size_t> choosescore(gamestate& g, window& w, const std::string& heading,
+                                  const std::vector<std::string>& entries,
+                                  const std::vector<bool>& watchable);
 
 // The sentence telling that `file` could not be written or read, and why: `pattern`, in the
 // player's language, with the file for %1 and the system's reason for %2.

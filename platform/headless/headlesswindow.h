@@ -52,6 +52,7 @@ class headlesswindow : public window, public surface {
   std::string status;
   bool quitrequested = false;
   uint64_t clock = 12345;  // what timeofday() answers: the seed of a headless game
+  uint64_t millis = 0;     // what milliseconds() answers
   control focused = control::Text7;
 
   std::vector<drawcall> takecalls();
@@ -81,6 +82,7 @@ class headlesswindow : public window, public surface {
   void setstatus(const std::string& text) override { status = text; }
   void quit() override { quitrequested = true; }
   uint64_t timeofday() const override { return clock; }
+  uint64_t milliseconds() const override { return millis; }
 
   // surface
   void clearsurface() override;

@@ -101,6 +101,15 @@ int canvas::keycode(const QKeyEvent& event) {
   return 0;
 }
 
+int canvas::replaykeycode(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key == Qt::Key_Escape) return keys::escape;
+  if (key == Qt::Key_End) return keys::end;
+  if (key == Qt::Key_Plus) return keys::plus;
+  if (key == Qt::Key_Minus) return keys::minus;
+  return 0;
+}
+
 void canvas::paintEvent(QPaintEvent*) {
   // The picture is drawn in the game's own units, one per logical pixel. On a scaled desktop each
   // is shown as a block of device pixels, never smoothed: edges stay sharp and the hatched faces
@@ -116,7 +125,7 @@ void canvas::resizeEvent(QResizeEvent*) {
 }
 
 void canvas::keyPressEvent(QKeyEvent* event) {
-  const int code = keycode(*event);
+  const int code = keycode(*event) != 0 ? keycode(*event) : replaykeys ? replaykeycode(*event) : 0;
   if (code == 0 || !onkey) {
     QWidget::keyPressEvent(event);
     return;
@@ -150,6 +159,7 @@ qtwindow::qtwindow(const std::vector<menudef>& menus, const std::vector<controld
                    [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
   addAction(fullscreen);
 
+  clock_.start();
   timer1_.setInterval(1000);
   QObject::connect(&timer1_, &QTimer::timeout, this,
                    [this] { deliver([](events& e) { e.Timer1_Timer(); }); });
@@ -273,6 +283,10 @@ void qtwindow::placefields(const std::vector<controldef>& controls) {
 void qtwindow::deliver(const std::function<void(events&)>& handler) {
   if (sink_ == nullptr || !activated_) return;
   handler(*sink_);
+  if (picture_.takedirty()) area_->update();
+}
+
+void qtwindow::refresh() {
   if (picture_.takedirty()) area_->update();
 }
 

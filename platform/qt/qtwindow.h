@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QTimer>
@@ -29,6 +30,9 @@ class canvas : public QWidget {
   // The game's key code for a key event: 13 Enter, 37..40 arrows, 65..90 letters; 0 for others
   // and for the desktop's shortcuts, which belong to the menus.
   static int keycode(const QKeyEvent& event);
+  // The code of a key only a watched replay takes (Escape, End, + and -); 0 for others.
+  static int replaykeycode(const QKeyEvent& event);
+  bool replaykeys = false;  // while a replay is watched
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +61,10 @@ class qtwindow : public QMainWindow, public window {
   // Another start on the same files asked for this game: the window comes to the front, where the
   // window system lets it.
   void bringtofront();
+  // Shows what was drawn outside an event's handler (a replay's move, played by a timer).
+  void refresh();
+  // While a replay is watched its own keys reach the game's handler too.
+  void takereplaykeys(bool on) { area_->replaykeys = on; }
 
   // window
   surface& drawing() override { return picture_; }
@@ -76,9 +84,13 @@ class qtwindow : public QMainWindow, public window {
   void showkeys(const std::vector<keyhelp>& keys) override;
   void showhelp(const std::string& heading, const std::string& text) override;
   void playsound(soundeffect effect) override;
+  std::optional<size_t> showscores(const std::string& heading,
+                                   const std::vector<std::string>& entries,
+                                   const std::vector<bool>& watchable) override;
   void setstatus(const std::string& text) override;
   void quit() override;
   uint64_t timeofday() const override;
+  uint64_t milliseconds() const override { return static_cast<uint64_t>(clock_.elapsed()); }
 
   canvas& area() { return *area_; }
   const qtsurface& picture() const { return picture_; }
@@ -109,6 +121,7 @@ class qtwindow : public QMainWindow, public window {
   QTimer timer1_;
   qtsound sound_{*this};
   leavewatch* leave_ = nullptr;
+  QElapsedTimer clock_;
   bool activated_ = false;
   bool quitting_ = false;  // the game has quit: the window may close
   std::map<menuitem, QAction*> actions_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <memory>
@@ -8,7 +9,9 @@
 
 #include "../harness.h"
 #include "../persist/workdir.h"
+#include "app/replayer.h"
 #include "persist/limits.h"
+#include "persist/replayfile.h"
 #include "persist/savedgame.h"
 #include "platform/keys.h"
 
@@ -68,6 +71,7 @@ struct bot {
       newgame();
     }
     ++events;
+    h->w.millis += 250;
     if (h->w.quitrequested) startagain();
     check(*h->g);
   }
@@ -138,6 +142,7 @@ struct bot {
       checkgrids(g);
       checkkept();
     }
+    if (events % 300 == 0 || (over && !wasover)) checkreplay();
     checkscore(g);
     gameovers += over && !wasover;
     score = g.score;
@@ -175,6 +180,33 @@ struct bot {
     expect(read && savedgametext(*read) == text, "a game its own file cannot hold");
   }
 
+  // The game's record, written as a replay, read back and played again from its start through
+  // every close and resume, ends where the game is, or was at its game over: the same well, piece,
+  // score, random source, settings, panel fields and title. A score the table lists has kept its
+  // record, which the game checked the same way.
+  void checkreplay() {
+    const bool listed = h->g->gameover == 1 && h->w.visible(control::Text7);
+    expect(!listed || h->g->record.state == recording::over, "a listed game lost its record");
+    if (h->g->record.state == recording::none) return;
+    // A record ends at game over, as it recorded it; one in play ends where the game is now.
+    recording made = h->g->record;
+    if (made.state == recording::running) {
+      std::tie(made.state, made.finalscore, made.finalcheck) =
+          std::tuple(recording::over, h->g->score, gamecheck(*h->g, h->w));
+    }
+    const auto read = readreplay(replaytext(made));
+    expect(read && *read == made, "a replay its own reader cannot read");
+    if (!read) return;
+    replayer again(*read);
+    again.finish();
+    expect(again.agrees() && again.view().title() == h->w.title(),
+           "a replay differs from its game");
+    ++replays;
+    replayed += read->events.size();
+    replayedresumes +=
+        std::ranges::count(read->events, recordedevent::resume, &recordedevent::what);
+  }
+
   // The score moves only by the rules: a landed piece's points (10, or 10 for each layer of a
   // regular piece) and 10 x width x depth for each layer taken out; 5 off for a new shape; 0 at a
   // new game.
@@ -193,6 +225,7 @@ struct bot {
   std::unique_ptr<harness> h;
   std::mt19937_64 random;
   uint64_t events = 0, games = 0, gameovers = 0, landings = 0, resumes = 0, faults = 0;
+  uint64_t replays = 0, replayed = 0, replayedresumes = 0;
   int64_t score = 0;
   bool wasover = false;
 };
@@ -205,10 +238,14 @@ TEST_F(Soak, RandomPlayKeepsEveryInvariant) {
   const char* length = std::getenv("KUBRIX_SOAK");
   bot player(2026);
   while (player.events < (length ? std::strtoull(length, nullptr, 10) : 6000)) player.step();
+  player.checkreplay();
   std::cout << "soak: " << player.events << " events, " << player.games << " new games, "
             << player.gameovers << " game overs, " << player.landings << " landings, "
-            << player.resumes << " games resumed, " << player.faults << " faults\n";
-  EXPECT_TRUE(player.landings > 0 && player.gameovers > 0 && player.resumes > 0);
+            << player.resumes << " games resumed, " << player.replays << " replays of "
+            << player.replayed << " events and " << player.replayedresumes << " resumes, "
+            << player.faults << " faults\n";
+  EXPECT_TRUE(player.landings > 0 && player.gameovers > 0 && player.resumes > 0 &&
+              player.replayedresumes > 0);
 }
 
 }  // namespace
