@@ -103,9 +103,13 @@ void game::startfrom(const savedgame& saved) {
 }
 
 void game::Form_Deactivate() {
-  if (!started_) return;
   // With "Pause When Window Is Left" off the game runs on unseen, as it always did.
-  if (w_.checked(menuitem::pauseonleave)) windowleft(g_);
+  if (started_ && w_.checked(menuitem::pauseonleave)) leftwindow();
+}
+
+void game::leftwindow() {
+  const turn t(*this, {0, recordedevent::leave, 0, 0, {}});
+  windowleft(g_);
   afteryield(g_, w_);
 }
 

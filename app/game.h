@@ -28,6 +28,9 @@ class game : public events {
   // In place of the first activation, for a game played again: starts as a resumed game starts,
   // from `saved` rather than the kept game's file.
   void startfrom(const savedgame& saved);
+  // The window was left with "Pause When Window Is Left" on: the game waits for P. A replay plays
+  // it so, whatever its own window's check mark says.
+  void leftwindow();
 
  private:
   // A handler's run. Only events that reach the game on their own are noted: one that comes while

@@ -6,6 +6,7 @@
 #include "loop/mainloop.h"
 #include "persist/replayfile.h"
 #include "persist/savedgame.h"
+#include "platform/texts.h"
 #include "ui/menubar.h"
 
 void showdesignmarks(window& w, const std::vector<menudef>& menus) {
@@ -73,6 +74,9 @@ void replayer::step() {
     case recordedevent::end:
       game_->Session_End();
       break;
+    case recordedevent::leave:
+      game_->leftwindow();
+      break;
     case recordedevent::resume: {
       // The game as the close, or the last landing before the end of the run, kept it.
       const savedgame kept = savedgameof(*g_, *w_);
@@ -103,14 +107,20 @@ bool replayer::agrees() const {
 int verifyreplay(const std::string& file, std::string& report) {
   replayread read = readreplayfile(file);
   if (!read.record) {
-    report = "kubrix3d: " + file + ": cannot be read as a replay: " + read.error + "\n";
+    report = "kubrix3d: " +
+             fill(say("commandline", "%1: cannot be read as a replay: %2"), {file, read.error}) +
+             "\n";
     return 2;
   }
   replayer again(std::move(*read.record));
   again.finish();
   const bool same = again.agrees();
-  report = "recorded score: " + std::to_string(again.record().finalscore) +
-           "\nreplayed score: " + std::to_string(again.state().score) + "\n" +
-           (same ? "the game plays out as recorded\n" : "the game does not play out as recorded\n");
+  report =
+      fill(say("commandline", "recorded score: %1"), {std::to_string(again.record().finalscore)}) +
+      "\n" + fill(say("commandline", "replayed score: %1"), {std::to_string(again.state().score)}) +
+      "\n" +
+      (same ? say("commandline", "the game plays out as recorded")
+            : say("commandline", "the game does not play out as recorded")) +
+      "\n";
   return same ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 
 #include "persist/replayfile.h"
 #include "platform/keys.h"
+#include "platform/texts.h"
 #include "ui/message.h"
 
 namespace {
@@ -52,7 +53,8 @@ void watching::watch(const std::filesystem::path& file) {
   replayread read = readreplayfile(file);
   if (!read.record) {
     warnplayer(g_, w_,
-               "The replay \"" + file.string() + "\" cannot be watched: " + read.error + ".");
+               fill(say("message", "The replay \"%1\" cannot be watched: %2."),
+                    {file.string(), read.error}));
     return;
   }
   if (!active()) gametitle_ = w_.windowTitle().toStdString();
@@ -86,11 +88,12 @@ void watching::show() {
   headlesswindow& view = replay_->view();
   paint(view.takecalls(), w_.drawing());
   if (!view.title().empty()) w_.settitle(view.title());
-  std::string status = "Replay · " + name_ + " · " + speedwords[static_cast<size_t>(speed_)];
+  std::string status =
+      fill(say("status", "Replay · %1 · %2"), {name_, speedwords[static_cast<size_t>(speed_)]});
   if (replay_->done()) {
-    status += " · End";
+    status += " · " + say("status", "End");
   } else if (paused_) {
-    status += " · Paused";
+    status += " · " + say("status", "Paused");
   }
   w_.setstatus(status);
   w_.refresh();

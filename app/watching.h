@@ -28,6 +28,10 @@ class watching : public events {
   double speed() const;
 
   void Form_Activate() override;
+  // While a replay plays the game is paused already.
+  void Form_Deactivate() override {
+    if (!active()) game_.Form_Deactivate();
+  }
   void Form_Resize() override;
   void Form_Unload() override;
   void Session_Commit() override { game_.Session_Commit(); }

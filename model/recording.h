@@ -20,6 +20,7 @@ struct recordedevent {
     commit = 's',  // the desktop session asked for the game to be kept
     end = 'e',     // a signal or the session ended the program
     resume = 'a',  // the next start went on with the game its last run kept
+    leave = 'l',   // the window was left, with the pause for that on
   };
   uint64_t moment = 0;
   kind what = tick;

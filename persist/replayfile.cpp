@@ -13,6 +13,7 @@
 #include "persist/replacefile.h"
 #include "persist/savedgame.h"
 #include "persist/textlines.h"
+#include "platform/texts.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ bool within(int64_t value, int64_t low, int64_t high) {
 }
 
 bool known(char kind) {
-  return std::string_view("ktmbxrcsea").find(kind) != std::string_view::npos;
+  return std::string_view("ktmbxrcseal").find(kind) != std::string_view::npos;
 }
 
 // One event's line after its kind letter and blank; nothing when its numbers are not those of its
@@ -98,6 +99,7 @@ std::optional<recordedevent> readevent(char kind, std::string_view words) {
     case recordedevent::close:
     case recordedevent::commit:
     case recordedevent::end:
+    case recordedevent::leave:
       if (!moment(wholes<uint64_t, 1>(words))) return std::nullopt;
       return e;
     case recordedevent::key:
@@ -105,7 +107,7 @@ std::optional<recordedevent> readevent(char kind, std::string_view words) {
     case recordedevent::button: {
       const auto values = wholes<uint64_t, 2>(words);
       const uint64_t most = e.what == recordedevent::key    ? INT32_MAX
-                            : e.what == recordedevent::menu ? uint64_t(menuitem::chooselayers)
+                            : e.what == recordedevent::menu ? uint64_t(menuitem::about)  // the last
                                                             : uint64_t(control::Command5);
       if (!moment(values) || (*values)[1] > most) return std::nullopt;
       e.a = static_cast<int32_t>((*values)[1]);
@@ -284,9 +286,10 @@ replayread readreplayfile(const std::filesystem::path& file) {
   if (!in) return {std::nullopt, std::strerror(errno != 0 ? errno : EIO)};
   const std::string text = textlines::readupto(in.get(), replayreadlimit);
   if (std::ferror(in.get())) return {std::nullopt, std::strerror(errno != 0 ? errno : EIO)};
-  if (text.size() > replayreadlimit) return {std::nullopt, "larger than any replay"};
+  if (text.size() > replayreadlimit)
+    return {std::nullopt, say("message", "larger than any replay")};
   auto r = readreplay(text);
-  if (!r) return {std::nullopt, "not a whole replay of this version"};
+  if (!r) return {std::nullopt, say("message", "not a whole replay of this version")};
   return {std::move(r), {}};
 }
 

@@ -60,6 +60,42 @@ Without options it keeps its settings and high scores in the working directory.<
         <source>Keep the files in $XDG_DATA_HOME/kubrix3d, by default ~/.local/share/kubrix3d, made when missing.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Play the replay &lt;file&gt; again without a display and exit: 0 when it ends as recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch the replay &lt;file&gt; in the game&apos;s window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--verify needs the name of a replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--replay needs the name of a replay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a replay: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recorded score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replayed score: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game plays out as recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the game does not play out as recorded</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>help</name>
@@ -442,6 +478,26 @@ The game keeps its files in
         <source>Quit or close the window again to leave without saving.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The replay &quot;%1&quot; cannot be watched: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than any replay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole replay of this version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replay missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replay does not verify</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>panel</name>
@@ -503,6 +559,17 @@ The game keeps its files in
     </message>
 </context>
 <context>
+    <name>scores</name>
+    <message>
+        <source>Vovov Kubrix 3d - High Scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>status</name>
     <message>
         <source>Game over — Options › New Game</source>
@@ -522,6 +589,14 @@ The game keeps its files in
     </message>
     <message>
         <source>Difficulty %1 · %2 points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replay · %1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

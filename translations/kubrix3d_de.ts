@@ -61,6 +61,42 @@ Ohne Optionen legt es seine Einstellungen und die Bestenliste im Arbeitsverzeich
         <source>Keep the files in $XDG_DATA_HOME/kubrix3d, by default ~/.local/share/kubrix3d, made when missing.</source>
         <translation>Die Dateien in $XDG_DATA_HOME/kubrix3d ablegen, sonst in ~/.local/share/kubrix3d; der Ordner wird angelegt, wenn er fehlt.</translation>
     </message>
+    <message>
+        <source>Play the replay &lt;file&gt; again without a display and exit: 0 when it ends as recorded.</source>
+        <translation>Die Wiederholung &lt;file&gt; ohne Anzeige noch einmal abspielen und beenden: 0, wenn sie wie aufgezeichnet endet.</translation>
+    </message>
+    <message>
+        <source>Watch the replay &lt;file&gt; in the game&apos;s window.</source>
+        <translation>Die Wiederholung &lt;file&gt; im Fenster des Spiels ansehen.</translation>
+    </message>
+    <message>
+        <source>--verify needs the name of a replay.</source>
+        <translation>--verify braucht den Namen einer Wiederholung.</translation>
+    </message>
+    <message>
+        <source>--replay needs the name of a replay.</source>
+        <translation>--replay braucht den Namen einer Wiederholung.</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a replay: %2</source>
+        <translation>%1: kann nicht als Wiederholung gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>recorded score: %1</source>
+        <translation>aufgezeichnete Punkte: %1</translation>
+    </message>
+    <message>
+        <source>replayed score: %1</source>
+        <translation>nachgespielte Punkte: %1</translation>
+    </message>
+    <message>
+        <source>the game plays out as recorded</source>
+        <translation>das Spiel verläuft wie aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>the game does not play out as recorded</source>
+        <translation>das Spiel verläuft nicht wie aufgezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>help</name>
@@ -457,6 +493,26 @@ Das Spiel legt seine Dateien ab in
         <source>Quit or close the window again to leave without saving.</source>
         <translation>Wähle noch einmal Beenden oder schließe das Fenster noch einmal, um ohne Speichern zu gehen.</translation>
     </message>
+    <message>
+        <source>The replay &quot;%1&quot; cannot be watched: %2.</source>
+        <translation>Die Wiederholung „%1“ kann nicht angesehen werden: %2.</translation>
+    </message>
+    <message>
+        <source>larger than any replay</source>
+        <translation>größer als jede Wiederholung</translation>
+    </message>
+    <message>
+        <source>not a whole replay of this version</source>
+        <translation>keine vollständige Wiederholung dieser Version</translation>
+    </message>
+    <message>
+        <source>replay missing</source>
+        <translation>Wiederholung fehlt</translation>
+    </message>
+    <message>
+        <source>replay does not verify</source>
+        <translation>Wiederholung stimmt nicht</translation>
+    </message>
 </context>
 <context>
     <name>panel</name>
@@ -518,6 +574,17 @@ Das Spiel legt seine Dateien ab in
     </message>
 </context>
 <context>
+    <name>scores</name>
+    <message>
+        <source>Vovov Kubrix 3d - High Scores</source>
+        <translation>Vovov Kubrix 3d - Bestenliste</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+</context>
+<context>
     <name>status</name>
     <message>
         <source>Game over — Options › New Game</source>
@@ -538,6 +605,14 @@ Das Spiel legt seine Dateien ab in
     <message>
         <source>Difficulty %1 · %2 points</source>
         <translation>Schwierigkeit %1 · %2 Punkte</translation>
+    </message>
+    <message>
+        <source>Replay · %1 · %2</source>
+        <translation>Wiederholung · %1 · %2</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,42 @@ Sin opciones guarda sus ajustes y sus mejores puntuaciones en el directorio de t
         <source>Keep the files in $XDG_DATA_HOME/kubrix3d, by default ~/.local/share/kubrix3d, made when missing.</source>
         <translation>Guardar los archivos en $XDG_DATA_HOME/kubrix3d, por defecto ~/.local/share/kubrix3d, que se crea si falta.</translation>
     </message>
+    <message>
+        <source>Play the replay &lt;file&gt; again without a display and exit: 0 when it ends as recorded.</source>
+        <translation>Volver a jugar la repetición &lt;file&gt; sin pantalla y salir: 0 si termina como se grabó.</translation>
+    </message>
+    <message>
+        <source>Watch the replay &lt;file&gt; in the game&apos;s window.</source>
+        <translation>Ver la repetición &lt;file&gt; en la ventana del juego.</translation>
+    </message>
+    <message>
+        <source>--verify needs the name of a replay.</source>
+        <translation>--verify necesita el nombre de una repetición.</translation>
+    </message>
+    <message>
+        <source>--replay needs the name of a replay.</source>
+        <translation>--replay necesita el nombre de una repetición.</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a replay: %2</source>
+        <translation>%1: no se puede leer como repetición: %2</translation>
+    </message>
+    <message>
+        <source>recorded score: %1</source>
+        <translation>puntuación grabada: %1</translation>
+    </message>
+    <message>
+        <source>replayed score: %1</source>
+        <translation>puntuación repetida: %1</translation>
+    </message>
+    <message>
+        <source>the game plays out as recorded</source>
+        <translation>la partida transcurre como se grabó</translation>
+    </message>
+    <message>
+        <source>the game does not play out as recorded</source>
+        <translation>la partida no transcurre como se grabó</translation>
+    </message>
 </context>
 <context>
     <name>help</name>
@@ -457,6 +493,26 @@ El juego guarda sus archivos en
         <source>Quit or close the window again to leave without saving.</source>
         <translation>Salga o cierre la ventana otra vez para irse sin guardar.</translation>
     </message>
+    <message>
+        <source>The replay &quot;%1&quot; cannot be watched: %2.</source>
+        <translation>La repetición «%1» no se puede ver: %2.</translation>
+    </message>
+    <message>
+        <source>larger than any replay</source>
+        <translation>mayor que cualquier repetición</translation>
+    </message>
+    <message>
+        <source>not a whole replay of this version</source>
+        <translation>no es una repetición completa de esta versión</translation>
+    </message>
+    <message>
+        <source>replay missing</source>
+        <translation>falta la repetición</translation>
+    </message>
+    <message>
+        <source>replay does not verify</source>
+        <translation>la repetición no coincide</translation>
+    </message>
 </context>
 <context>
     <name>panel</name>
@@ -518,6 +574,17 @@ El juego guarda sus archivos en
     </message>
 </context>
 <context>
+    <name>scores</name>
+    <message>
+        <source>Vovov Kubrix 3d - High Scores</source>
+        <translation>Vovov Kubrix 3d - Mejores puntuaciones</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+</context>
+<context>
     <name>status</name>
     <message>
         <source>Game over — Options › New Game</source>
@@ -538,6 +605,14 @@ El juego guarda sus archivos en
     <message>
         <source>Difficulty %1 · %2 points</source>
         <translation>Dificultad %1 · %2 puntos</translation>
+    </message>
+    <message>
+        <source>Replay · %1 · %2</source>
+        <translation>Repetición · %1 · %2</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>

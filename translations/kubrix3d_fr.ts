@@ -61,6 +61,42 @@ Sans option, il garde ses réglages et ses meilleurs scores dans le dossier de t
         <source>Keep the files in $XDG_DATA_HOME/kubrix3d, by default ~/.local/share/kubrix3d, made when missing.</source>
         <translation>Garder les fichiers dans $XDG_DATA_HOME/kubrix3d, par défaut ~/.local/share/kubrix3d, créé s&apos;il manque.</translation>
     </message>
+    <message>
+        <source>Play the replay &lt;file&gt; again without a display and exit: 0 when it ends as recorded.</source>
+        <translation>Rejouer la partie enregistrée &lt;file&gt; sans affichage et quitter&#xa0;: 0 si elle finit comme elle a été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Watch the replay &lt;file&gt; in the game&apos;s window.</source>
+        <translation>Regarder la partie enregistrée &lt;file&gt; dans la fenêtre du jeu.</translation>
+    </message>
+    <message>
+        <source>--verify needs the name of a replay.</source>
+        <translation>--verify demande le nom d&apos;une partie enregistrée.</translation>
+    </message>
+    <message>
+        <source>--replay needs the name of a replay.</source>
+        <translation>--replay demande le nom d&apos;une partie enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read as a replay: %2</source>
+        <translation>%1&#xa0;: illisible comme partie enregistrée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>recorded score: %1</source>
+        <translation>score enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>replayed score: %1</source>
+        <translation>score rejoué&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the game plays out as recorded</source>
+        <translation>la partie se déroule comme elle a été enregistrée</translation>
+    </message>
+    <message>
+        <source>the game does not play out as recorded</source>
+        <translation>la partie ne se déroule pas comme elle a été enregistrée</translation>
+    </message>
 </context>
 <context>
     <name>help</name>
@@ -457,6 +493,26 @@ Le jeu garde ses fichiers dans
         <source>Quit or close the window again to leave without saving.</source>
         <translation>Quittez ou fermez à nouveau la fenêtre pour partir sans enregistrer.</translation>
     </message>
+    <message>
+        <source>The replay &quot;%1&quot; cannot be watched: %2.</source>
+        <translation>La partie enregistrée «&#xa0;%1&#xa0;» ne peut pas être regardée&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>larger than any replay</source>
+        <translation>plus grande que toute partie enregistrée</translation>
+    </message>
+    <message>
+        <source>not a whole replay of this version</source>
+        <translation>pas une partie enregistrée complète de cette version</translation>
+    </message>
+    <message>
+        <source>replay missing</source>
+        <translation>partie enregistrée absente</translation>
+    </message>
+    <message>
+        <source>replay does not verify</source>
+        <translation>partie enregistrée non conforme</translation>
+    </message>
 </context>
 <context>
     <name>panel</name>
@@ -518,6 +574,17 @@ Le jeu garde ses fichiers dans
     </message>
 </context>
 <context>
+    <name>scores</name>
+    <message>
+        <source>Vovov Kubrix 3d - High Scores</source>
+        <translation>Vovov Kubrix 3d - Meilleurs scores</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+</context>
+<context>
     <name>status</name>
     <message>
         <source>Game over — Options › New Game</source>
@@ -538,6 +605,14 @@ Le jeu garde ses fichiers dans
     <message>
         <source>Difficulty %1 · %2 points</source>
         <translation>Difficulté %1 · %2 points</translation>
+    </message>
+    <message>
+        <source>Replay · %1 · %2</source>
+        <translation>Partie enregistrée · %1 · %2</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>

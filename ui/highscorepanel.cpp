@@ -9,8 +9,8 @@
 #include <string>
 
 #include "persist/highscores.h"
-#include "platform/texts.h"
 #include "persist/replayfile.h"
+#include "platform/texts.h"
 #include "ui/menubar.h"
 #include "ui/message.h"
 

@@ -8,12 +8,13 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/qtwindow.h"
+#include "platform/texts.h"
 
 std::optional<size_t> qtwindow::showscores(const std::string& heading,
                                            const std::vector<std::string>& entries,
                                            const std::vector<bool>& watchable) {
   QDialog list(this);
-  list.setWindowTitle(QString::fromUtf8("Vovov Kubrix 3d - High Scores"));
+  list.setWindowTitle(QString::fromStdString(say("scores", "Vovov Kubrix 3d - High Scores")));
   auto* layout = new QVBoxLayout(&list);
   auto* title = new QLabel(QString::fromStdString(heading).trimmed(), &list);
   title->setTextFormat(Qt::PlainText);
@@ -24,7 +25,8 @@ std::optional<size_t> qtwindow::showscores(const std::string& heading,
   for (const std::string& entry : entries) lines->addItem(QString::fromStdString(entry));
   layout->addWidget(lines);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &list);
-  QPushButton* watch = buttons->addButton("Watch", QDialogButtonBox::AcceptRole);
+  QPushButton* watch = buttons->addButton(QString::fromStdString(say("scores", "Watch")),
+                                          QDialogButtonBox::AcceptRole);
   watch->setEnabled(false);
   layout->addWidget(buttons);
   QObject::connect(lines, &QListWidget::currentRowChanged, watch, [&](int row) {
