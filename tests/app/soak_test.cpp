@@ -53,7 +53,8 @@ struct bot {
     if (roll < 500) {
       h->w.tick();
     } else if (roll < 800) {
-      h->w.key(roll < 780 ? presses[pick(presses.size())] : pick(256));
+      // Now and then the player leaves the window, which may pause the game.
+      roll < 795 ? h->w.key(roll < 780 ? presses[pick(presses.size())] : pick(256)) : h->w.leave();
       if (h->g->paused == 1 && pick(3) == 0) h->w.key('P');  // don't stay paused for long
     } else if (roll < 860) {
       h->w.click(nth(menuitem::newshape, pick(22)));  // any command, Quit included
