@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "persist/replacefile.h"
+#include "persist/textlines.h"
 
 namespace {
 
@@ -17,8 +18,7 @@ constexpr size_t readlimit = 64 * 1024;
 keyvalues readkeyfile(const char* name) {
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name, "rb"), &std::fclose);
   if (!file) return {};
-  std::string text(readlimit + 1, '\0');
-  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+  const std::string text = textlines::readupto(file.get(), readlimit);
   if (std::ferror(file.get()) || text.size() > readlimit) return {};
   keyvalues values;
   std::string section;
